@@ -1,0 +1,31 @@
+// The control panel's bevelled push buttons.
+#pragma once
+
+class Button {
+public:
+    int x;  // left edge in panel pixels, recorded by draw()
+    int y;  // bottom edge in panel pixels, recorded by draw()
+    int w;
+    int h;
+    char label[16];
+    int labelLen;
+    int pressed;  // 1 while the button shows pressed
+
+    Button() {}
+
+    // Records the rectangle (83 by 23 at x, y) and draws the button into the
+    // current window in panel coordinates. A label over 15 characters is not
+    // drawn, but the rectangle still moves.
+    void draw(int x, int y, const char *label);
+
+    // 1 when (px, py) lies on the button, borders included; sets `pressed` to
+    // the same value.
+    int hitTest(int px, int py);
+
+    void release();
+};
+
+// The buttons live in static storage, so every field starts at zero: before its
+// first draw a button answers only at the panel point (0, 0).
+extern Button newGameButton, soundButton, pauseButton, speedUpButton, speedDownButton,
+    exitButton, topButton, bottomButton, leftButton, rightButton, highScoresButton;

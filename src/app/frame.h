@@ -1,0 +1,17 @@
+// The program's window frame: the routines the rest of the game calls to end
+// the program or ask for a redraw of the tunnel view.
+#pragma once
+
+// Closes the audio device and ends the process, with status 0 for an ordinary
+// quit; start-up passes a non-zero status when it cannot go on.
+[[noreturn]] void quitGame(int status = 0);
+
+// Asks GLUT to redraw the tunnel view on a later pass of the main loop. Leaves
+// the view window current.
+void requestViewRedraw();
+
+// Fixed GL state of the control panel, set once at start-up.
+void initPanelGL();
+
+// Reshape callback of the control panel: the panel keeps its 800 by 600 layout.
+void onReshape(int width, int height);

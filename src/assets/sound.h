@@ -1,0 +1,32 @@
+// The sound engine: eleven playing-clip slots mixed by SDL's audio thread.
+#pragma once
+
+#include <SDL/SDL_audio.h>
+
+#include <atomic>
+#include <cstdint>
+
+// Device format: 22050 Hz, signed 16-bit little-endian, stereo, 512 frames.
+constexpr int kAudioRate = 22050;
+constexpr int kAudioChannels = 2;
+constexpr int kAudioFrames = 512;
+constexpr int kSoundSlots = 11;
+
+// One playing clip. A slot is free when dpos has reached dlen.
+struct SoundSlot {
+    std::uint8_t *data = nullptr;     // samples in the device format, owned by the slot
+    std::atomic<std::uint32_t> dpos{0};  // bytes already mixed
+    std::uint32_t dlen = 0;           // length of data in bytes
+};
+
+extern SoundSlot soundSlots[kSoundSlots];
+
+// Fills the device format with the mixing callback, ready for SDL_OpenAudio.
+void fillAudioSpec(SDL_AudioSpec &spec);
+
+// Audio callback: adds every playing slot's next bytes into the stream.
+void mixAudio(void *userdata, std::uint8_t *stream, int len);
+
+// Loads a WAV clip, converts it to the device format and starts it in the
+// lowest free slot. Dropped silently when all eleven slots are playing.
+void playSound(const char *file);

@@ -1,0 +1,6 @@
+#pragma once
+
+// Loads a raw PPM file into a new mipmapped GL texture of the current context
+// and leaves it bound. Returns the texture name, or 0 when the file cannot be
+// used. `repeat` selects GL_REPEAT (non-zero) or GL_CLAMP wrapping.
+unsigned int loadTexture(const char *path, int repeat);

@@ -1,0 +1,18 @@
+// Small drawing routines shared by every screen. They draw into whichever
+// window is current and change no matrix, binding or GL capability.
+#pragma once
+
+// Bitmap text with its raster position at (x, y, 0). Set the colour first.
+void drawText(float x, float y, void *font, const char *text);
+
+// The label followed by the value in decimal, in black.
+void drawLabelValue(int x, int y, const char *label, int value);
+
+// The drawing colour of a block value; anything outside 1 to 4 is white.
+void setBlockColour(int colour, float alpha);
+
+// Compiles the tunnel's cube of edge `size` into display list 1.
+void buildCubeList(float size);
+
+// The row preview's cube of edge `size`, textured on its left, top and front.
+void drawTexturedCube(float size);

@@ -1,0 +1,11 @@
+#pragma once
+
+// Display routine of the view window: the credits while the program ends, the
+// high-score table while it is asked for, else the tunnel.
+void drawView();
+
+// The tunnel's outline: the far square and the fading corner edges.
+void drawBackdrop();
+
+// Every block of the four walls as a cube with solid edges and translucent faces.
+void drawBoard3D();
