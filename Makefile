@@ -1,13 +1,21 @@
 # Tumblewell: `make run` builds and plays, `make test` builds and runs every test.
 # Both install the Debian packages they need first (as root), or name them.
 
+SHELL      := /bin/bash
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
               libsdl1.2-dev libgtest-dev python3 x11-utils
 TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri
 
-.PHONY: all build run test deps test-deps clean
+.PHONY: all build run test deps test-deps clean fuzz fuzz-build
+
+# libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS      := ppm
+FUZZ_SRC_ppm := src/assets/ppm.cpp
+FUZZ_FLAGS   := -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc
 
 all: build
 
@@ -32,4 +40,21 @@ test: test-deps $(BUILD)/CMakeCache.txt
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)
+
+fuzz-build: test-deps
+	@mkdir -p $(FUZZ_BUILD)
+	$(foreach f,$(FUZZERS),clang++ $(FUZZ_FLAGS) tests/fuzz/fuzz_$(f).cpp $(FUZZ_SRC_$(f)) -o $(FUZZ_BUILD)/fuzz_$(f) && ) true
+
+# make fuzz FUZZ_SECONDS=600: each target for that long, from the committed seeds
+# (copied, so the committed corpus stays small).
+fuzz: fuzz-build
+	@for f in $(FUZZERS); do \
+	    rm -rf $(FUZZ_BUILD)/corpus-$$f && cp -r tests/fuzz/corpus/$$f $(FUZZ_BUILD)/corpus-$$f; \
+	    dict=""; [ -f tests/fuzz/$$f.dict ] && dict="-dict=tests/fuzz/$$f.dict"; \
+	    echo "== fuzzing $$f for $(FUZZ_SECONDS) s"; \
+	    $(FUZZ_BUILD)/fuzz_$$f $$dict -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=$(FUZZ_BUILD)/crash-$$f- $(FUZZ_BUILD)/corpus-$$f 2>&1 \
+	        | grep -E "^(stat::number_of_executed_units|Done|==[0-9]+==ERROR|SUMMARY)" ; \
+	    test $${PIPESTATUS[0]} -eq 0 || exit 1; \
+	done

@@ -6,8 +6,24 @@
 #include "app/frame.h"
 #include "game/game_state.h"
 
+// In an AddressSanitizer build the leak check runs in quitGame, while the GL
+// driver is still loaded, so that its allocations can be told apart by library.
+#if defined(__SANITIZE_ADDRESS__)
+#define TW_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TW_LEAK_CHECK 1
+#endif
+#endif
+#ifdef TW_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 void quitGame(int status) {
     SDL_CloseAudio();
+#ifdef TW_LEAK_CHECK
+    __lsan_do_leak_check();
+#endif
     std::exit(status);  // SDL_Quit runs among the exit handlers
 }
 

@@ -38,7 +38,7 @@ void skipComments(FILE *file) {
     }
 }
 
-int readPpm(FILE *file, PpmImage &image) {
+int readPpm(FILE *file, PpmImage &image, int maxSide) {
     // The magic is the first token, whitespace before it allowed, no comment.
     char cookie[3] = {};
     if (std::fscanf(file, "%2s", cookie) != 1 || std::strcmp(cookie, "P6") != 0) return 0;
@@ -50,7 +50,7 @@ int readPpm(FILE *file, PpmImage &image) {
     if (!readHeaderNumber(file, height)) return 0;
     skipComments(file);
     if (!readHeaderNumber(file, maxComp)) return 0;
-    if (width <= 0 || height <= 0 || width > kMaxPpmSide || height > kMaxPpmSide) return 0;
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide) return 0;
     if (maxComp > 255) return 0;
     std::getc(file);  // the single whitespace byte that ends the header
 

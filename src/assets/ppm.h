@@ -21,8 +21,8 @@ constexpr int kMaxPpmSide = 16384;
 void skipComments(FILE *file);
 
 // Reads an open stream. Returns 1 and fills `image` on success, 0 when the
-// data is not a usable raw PPM.
-int readPpm(FILE *file, PpmImage &image);
+// data is not a usable raw PPM or either side exceeds maxSide.
+int readPpm(FILE *file, PpmImage &image, int maxSide = kMaxPpmSide);
 
 // Opens, reads and closes `path`. Returns 0 when it cannot be opened or read.
 int readPpmFile(const char *path, PpmImage &image);
