@@ -1,0 +1,79 @@
+#include <GL/glut.h>
+#include <SDL/SDL.h>
+
+#include <cstdio>
+
+#include "app/frame.h"
+#include "app/input.h"
+#include "app/startup.h"
+#include "assets/sound.h"
+#include "assets/texture.h"
+#include "game/board.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+#include "render/draw_helpers.h"
+#include "render/panel.h"
+#include "render/view.h"
+
+namespace {
+
+// SDL keeps using the format it was opened with, so it lives for the whole run.
+SDL_AudioSpec audioSpec;
+
+// Loads one block texture; a missing picture ends the start-up with its message.
+void loadBlockTexture(unsigned int &name, const char *file, const char *message) {
+    name = loadTexture(file, 1);
+    if (name == 0) {
+        std::printf("%s", message);
+        // A failed start must not look like a successful one to the caller.
+        quitGame(1);
+    }
+}
+
+}  // namespace
+
+void openAudio() {
+    fillAudioSpec(audioSpec);
+    if (SDL_OpenAudio(&audioSpec, nullptr) < 0) {
+        std::fprintf(stderr, "Unable to open audio: %s\n", SDL_GetError());
+        game.soundOn = 0;
+    }
+    if (game.soundOn == 1) SDL_PauseAudio(0);
+}
+
+void createWindows(int *argc, char **argv) {
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(game.windowWidth, game.windowHeight);
+    glutInitWindowPosition(100, 100);
+
+    // The first game's board exists before any window does. rand() is never
+    // seeded, so every run deals the same walls.
+    clearBoard();
+    fillBoard(0, 4);
+
+    game.mainWindow = glutCreateWindow("Tumblewell");
+    glutDisplayFunc(drawPanel);
+    glutReshapeFunc(onReshape);
+    glutMouseFunc(onMouse);
+    glutKeyboardFunc(onKeyboard);
+    glutIdleFunc(onIdle);
+    initPanelGL();
+
+    loadBlockTexture(game.redTexture, "red.ppm", "Couldn't find red texture file\n");
+    loadBlockTexture(game.greenTexture, "green.ppm", "Couldn't find green texture file\n");
+    loadBlockTexture(game.blueTexture, "blue.ppm", "Couldn't find blue texture file\n");
+    loadBlockTexture(game.lightBlueTexture, "lightblue.ppm",
+                     "Couldn't find light blue texture file\n");
+
+    game.viewWindow = glutCreateSubWindow(game.mainWindow, 170, 0, 630, 500);
+    glutDisplayFunc(drawView);
+    glutKeyboardFunc(onKeyboard);
+    glClearColor(0, 0, 0, 0);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-1.0, 1.0, -1.0, 1.0, 1.5, 20.0);
+    glMatrixMode(GL_MODELVIEW);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    buildCubeList(0.3f);
+}
