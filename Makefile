@@ -8,7 +8,7 @@ BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-me
               libsdl1.2-dev libgtest-dev python3 x11-utils
 TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri
 
-.PHONY: all build run test deps test-deps clean fuzz fuzz-build
+.PHONY: all build run test deps test-deps clean fuzz fuzz-build bench
 
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
@@ -38,6 +38,12 @@ run: build
 test: test-deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
+
+# Speed and memory, measured against sgt-samegame; not part of `make test`.
+bench: test-deps $(BUILD)/CMakeCache.txt
+	@tools/ensure-packages.sh libbenchmark-dev libx11-dev sgt-puzzles
+	cmake --build $(BUILD) -j $(JOBS) --target tumblewell bench_frames mapwait
+	python3 tools/bench/run_bench.py $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
