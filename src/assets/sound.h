@@ -4,6 +4,7 @@
 #include <SDL/SDL_audio.h>
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 
 // Device format: 22050 Hz, signed 16-bit little-endian, stereo, 512 frames.
@@ -14,9 +15,9 @@ constexpr int kSoundSlots = 11;
 
 // One playing clip. A slot is free when dpos has reached dlen.
 struct SoundSlot {
-    std::uint8_t *data = nullptr;     // samples in the device format, owned by the slot
+    std::uint8_t *data = nullptr;        // samples in the device format, owned by the slot
     std::atomic<std::uint32_t> dpos{0};  // bytes already mixed
-    std::uint32_t dlen = 0;           // length of data in bytes
+    std::uint32_t dlen = 0;              // length of data in bytes
 };
 
 extern SoundSlot soundSlots[kSoundSlots];
@@ -30,3 +31,12 @@ void mixAudio(void *userdata, std::uint8_t *stream, int len);
 // Loads a WAV clip, converts it to the device format and starts it in the
 // lowest free slot. Dropped silently when all eleven slots are playing.
 void playSound(const char *file);
+
+// Reads `file` and converts it to the device format. Returns 1 with `data`
+// (to be released with std::free) and its length in bytes, or 0 after printing
+// why the clip cannot be played.
+int loadClip(const char *file, std::uint8_t *&data, std::uint32_t &len);
+
+// Allocates a clip's conversion buffer (std::malloc unless a test swaps in
+// one that fails); whatever it returns is released with std::free.
+extern void *(*soundBufferAlloc)(std::size_t bytes);
