@@ -6,9 +6,9 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
               libsdl1.2-dev libgtest-dev python3 x11-utils
-TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri
+TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri clang libclang-rt-14-dev clang-tidy cppcheck
 
-.PHONY: all build run test deps test-deps clean fuzz fuzz-build bench
+.PHONY: all build run test test-asan test-tsan lint deps test-deps clean fuzz fuzz-build bench
 
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
@@ -26,7 +26,7 @@ test-deps:
 	@tools/ensure-packages.sh $(BUILD_DEPS) $(TEST_DEPS)
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_WERROR=ON
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -35,9 +35,37 @@ run: build
 	@tools/check-display.sh
 	./$(BUILD)/tumblewell
 
+# Every test: the normal build, then the same tests built with AddressSanitizer
+# and UndefinedBehaviorSanitizer, the mixer under ThreadSanitizer, each fuzzer
+# briefly, and the static checks.
 test: test-deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
+	$(MAKE) --no-print-directory test-asan test-tsan lint
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+SAN_ENV := ASAN_OPTIONS=abort_on_error=0:detect_leaks=1 \
+           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
+
+test-asan: test-deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DTW_WERROR=ON -DTW_SANITIZE=address,undefined
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	$(SAN_ENV) ctest --test-dir $(BUILD)-asan --output-on-failure -j 2
+
+test-tsan: test-deps
+	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=Debug -DTW_WERROR=ON -DTW_SANITIZE=thread \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD)-tsan -j $(JOBS) --target sound_tests
+	cd $(BUILD)-tsan/tests && TSAN_OPTIONS=halt_on_error=1 TW_SOURCE_DIR=$(CURDIR) ./sound_tests
+
+# clang-tidy and cppcheck over the game's sources, from the normal build's
+# compile commands.
+lint: test-deps $(BUILD)/CMakeCache.txt
+	run-clang-tidy -quiet -p $(BUILD) '$(CURDIR)/src/.*' > $(BUILD)/clang-tidy.log 2>&1 \
+	    || { grep -E 'warning:|error:' -A3 $(BUILD)/clang-tidy.log; exit 1; }
+	cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability \
+	    --inline-suppr --std=c++17 --language=c++ -I src src
 
 # Speed and memory, measured against sgt-samegame; not part of `make test`.
 bench: test-deps $(BUILD)/CMakeCache.txt
@@ -46,7 +74,7 @@ bench: test-deps $(BUILD)/CMakeCache.txt
 	python3 tools/bench/run_bench.py $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-tsan $(FUZZ_BUILD)
 
 fuzz-build: test-deps
 	@mkdir -p $(FUZZ_BUILD)
