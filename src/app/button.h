@@ -3,15 +3,15 @@
 
 class Button {
 public:
-    int x;  // left edge in panel pixels, recorded by draw()
-    int y;  // bottom edge in panel pixels, recorded by draw()
-    int w;
-    int h;
-    char label[16];
-    int labelLen;
-    int pressed;  // 1 while the button shows pressed
-
-    Button() {}
+    // Every field starts at zero: the rectangle is the point (0, 0) until the
+    // button is first drawn.
+    int x = 0;  // left edge in panel pixels, recorded by draw()
+    int y = 0;  // bottom edge in panel pixels, recorded by draw()
+    int w = 0;
+    int h = 0;
+    char label[16] = {};
+    int labelLen = 0;
+    int pressed = 0;  // 1 while the button shows pressed
 
     // Records the rectangle (83 by 23 at x, y) and draws the button into the
     // current window in panel coordinates. A label over 15 characters is not
@@ -25,7 +25,6 @@ public:
     void release();
 };
 
-// The buttons live in static storage, so every field starts at zero: before its
-// first draw a button answers only at the panel point (0, 0).
+// Before its first draw a button answers only at the panel point (0, 0).
 extern Button newGameButton, soundButton, pauseButton, speedUpButton, speedDownButton,
     exitButton, topButton, bottomButton, leftButton, rightButton, highScoresButton;
