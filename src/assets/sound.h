@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "assets/play_sound.h"
+
 // Device format: 22050 Hz, signed 16-bit little-endian, stereo, 512 frames.
 constexpr int kAudioRate = 22050;
 constexpr int kAudioChannels = 2;
@@ -28,9 +30,6 @@ void fillAudioSpec(SDL_AudioSpec &spec);
 // Audio callback: adds every playing slot's next bytes into the stream.
 void mixAudio(void *userdata, std::uint8_t *stream, int len);
 
-// Loads a WAV clip, converts it to the device format and starts it in the
-// lowest free slot. Dropped silently when all eleven slots are playing.
-void playSound(const char *file);
 
 // Reads `file` and converts it to the device format. Returns 1 with `data`
 // (to be released with std::free) and its length in bytes, or 0 after printing

@@ -1,6 +1,90 @@
-// PLACEHOLDER until the high-score table exists.
 #include "scores/high_scores.h"
 
-void writeDefaultScores(HighScoreEntry *) {}
-void showHighScores() {}
-void recordScore(int) { game.nameState = 0; }
+#include <cstdio>
+#include <cstring>
+
+#include "assets/play_sound.h"
+#include "scores/score_file.h"
+
+namespace {
+
+struct DefaultScore {
+    const char *name;
+    int score;
+};
+
+// What a fresh installation shows: a ladder for a new player to climb.
+constexpr DefaultScore kDefaultScores[kScorePlaces] = {
+    {"Stack Master", 20000}, {"Cube Crusher", 15000}, {"Tile Wizard", 12000},
+    {"Row Runner", 10000},   {"Color Keeper", 9000},  {"Gem Hopper", 7000},
+    {"Quick Clicker", 6000}, {"Tunnel Diver", 5000},  {"Side Switcher", 3000},
+    {"Late Starter", 2000},
+};
+
+// No copy of the table is kept between calls: the file is the only lasting
+// one, so every caller reads it afresh.
+void readScores(HighScoreEntry scorelist[kScorePlaces]) {
+    if (!readScoreFile(scorelist)) writeDefaultScores(scorelist);
+}
+
+// Returns 1 when the score has a place and the screen was drawn, else 0.
+int placeScore(int newScore, bool lowScoreClip) {
+    HighScoreEntry scorelist[kScorePlaces] = {};
+    readScores(scorelist);
+
+    if (lowScoreClip && newScore < scorelist[kScorePlaces - 1].score && game.soundOn == 1)
+        playSound("data/nosoup.wav");
+
+    // A score equal to one in the table goes below it: the earlier player
+    // keeps the place.
+    int place = 0;
+    while (place < kScorePlaces && scorelist[place].score >= newScore) ++place;
+    if (place == kScorePlaces) {
+        game.nameState = 0;
+        return 0;
+    }
+    for (int j = kScorePlaces - 1; j > place; --j) scorelist[j] = scorelist[j - 1];
+
+    char tempname[kNameLength + 1];
+    padName(game.playerName, tempname);
+    scorelist[place].score = newScore;
+    std::memcpy(scorelist[place].name, tempname, sizeof tempname);
+
+    drawScoreScreen(scorelist, place, 1);
+
+    // While the name is being typed the screen is redrawn with it as it
+    // stands; only Enter makes it final.
+    if (game.nameState != 2) return 1;
+    if (!saveScoreFile(scorelist)) std::fputs("Error writing scores.dat\n", stderr);
+    if (game.soundOn == 1) playSound("data/excellent.wav");
+    game.nameState = 0;
+    return 1;
+}
+
+}  // namespace
+
+void writeDefaultScores(HighScoreEntry table[kScorePlaces]) {
+    HighScoreEntry defaults[kScorePlaces];
+    for (int i = 0; i < kScorePlaces; ++i) {
+        padName(kDefaultScores[i].name, defaults[i].name);
+        defaults[i].score = kDefaultScores[i].score;
+    }
+    // The caller gets the defaults even when they cannot be stored; the next
+    // reader tries to store them again.
+    if (!saveScoreFile(defaults)) std::fputs("Error writing to scores.dat\n", stderr);
+    std::memcpy(table, defaults, sizeof defaults);
+}
+
+void showHighScores() {
+    HighScoreEntry scorelist[kScorePlaces] = {};
+    readScores(scorelist);
+    drawScoreScreen(scorelist, -1, 0);
+}
+
+void recordScore(int newScore) { placeScore(newScore, true); }
+
+int recordFinalScore(int newScore) { return placeScore(newScore, false); }
+
+void formatScoreLine(char nbuf[kScoreLineSize], int place, const HighScoreEntry &entry) {
+    std::snprintf(nbuf, kScoreLineSize, "%2d.  %s  ->  %6d", place, entry.name, entry.score);
+}

@@ -20,7 +20,19 @@ void showHighScores();
 // and, once game.nameState is 2, saves it.
 void recordScore(int newScore);
 
+// recordScore for the final score of a game whose game-over step has already
+// had its clip: the same in every way, except that a score too low for the
+// table plays nothing, so that one game over never plays two clips. Returns 1
+// when it drew the screen, 0 when the score earns no place (nothing drawn, and
+// the caller has the window to itself).
+int recordFinalScore(int newScore);
+
 // Draws the high-score screen into the view window: the ten lines, the one at
 // `highlight` (or none, for -1) in red, and the praise and name prompt when
 // `prompt` is non-zero.
 void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt);
+
+// The screen line of `entry` at `place` (1 to 10) into nbuf: the place in two
+// columns, a full stop, the name, an arrow and the score in six columns.
+constexpr int kScoreLineSize = 128;
+void formatScoreLine(char nbuf[kScoreLineSize], int place, const HighScoreEntry &entry);

@@ -1,0 +1,38 @@
+// The bytes of "scores.dat": ten records in table order, place 1 first, each a
+// 20-byte name padded with blanks and a 4-byte little-endian signed score. No
+// header, version or checksum; a file of fewer bytes is not a table.
+#pragma once
+
+#include <cstddef>
+
+#include "scores/high_scores.h"
+
+constexpr int kScoreRecordBytes = kNameLength + 4;
+constexpr int kScoreFileBytes = kScorePlaces * kScoreRecordBytes;  // 240
+
+// Where the table lives, and where a save is put together before it replaces it.
+constexpr const char *kScoreFileName = "scores.dat";
+constexpr const char *kScoreTempName = "scores.dat.tmp";
+
+// The first 20 characters of `name` (fewer when it ends sooner), padded with
+// blanks to exactly 20 and terminated at index 20.
+void padName(const char *name, char padded[kNameLength + 1]);
+
+// Fills `table` from the first 240 of `size` bytes and returns 1; returns 0 and
+// leaves `table` alone when there are fewer. A name runs up to its first zero
+// byte, if any, else keeps all 20 bytes.
+int decodeScores(const unsigned char *bytes, std::size_t size, HighScoreEntry table[kScorePlaces]);
+
+// The 240 bytes of `table`. Each name is written through padName, so a name
+// that ended early is stored blank-padded, never with a zero byte in its field.
+void encodeScores(const HighScoreEntry table[kScorePlaces], unsigned char bytes[kScoreFileBytes]);
+
+// Reads the table from "scores.dat". Returns 1 when all ten records were read,
+// 0 when the file is missing, unreadable or too short (`table` is then unset).
+int readScoreFile(HighScoreEntry table[kScorePlaces]);
+
+// Replaces "scores.dat" with `table` as a whole: the records are written to
+// the temporary file, flushed to disk and renamed over the table. Returns 1 on
+// success; on any failure returns 0, the temporary file is gone and the old
+// "scores.dat" is as it was. Prints nothing: the caller reports.
+int saveScoreFile(const HighScoreEntry table[kScorePlaces]);
