@@ -13,7 +13,8 @@ TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri clang libclang-r
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS      := ppm
+FUZZERS      := ppm scores
+FUZZ_SRC_scores := src/scores/score_file.cpp
 FUZZ_SRC_ppm := src/assets/ppm.cpp
 FUZZ_FLAGS   := -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc
 

@@ -84,7 +84,3 @@ void showHighScores() {
 void recordScore(int newScore) { placeScore(newScore, true); }
 
 int recordFinalScore(int newScore) { return placeScore(newScore, false); }
-
-void formatScoreLine(char nbuf[kScoreLineSize], int place, const HighScoreEntry &entry) {
-    std::snprintf(nbuf, kScoreLineSize, "%2d.  %s  ->  %6d", place, entry.name, entry.score);
-}

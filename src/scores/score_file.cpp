@@ -89,3 +89,7 @@ int saveScoreFile(const HighScoreEntry table[kScorePlaces]) {
     }
     return 1;
 }
+
+void formatScoreLine(char nbuf[kScoreLineSize], int place, const HighScoreEntry &entry) {
+    std::snprintf(nbuf, kScoreLineSize, "%2d.  %s  ->  %6d", place, entry.name, entry.score);
+}
