@@ -2,7 +2,7 @@
 #pragma once
 
 class Button {
-public:
+  public:
     // Every field starts at zero: the rectangle is the point (0, 0) until the
     // button is first drawn.
     int x = 0;  // left edge in panel pixels, recorded by draw()
@@ -26,5 +26,5 @@ public:
 };
 
 // Before its first draw a button answers only at the panel point (0, 0).
-extern Button newGameButton, soundButton, pauseButton, speedUpButton, speedDownButton,
-    exitButton, topButton, bottomButton, leftButton, rightButton, highScoresButton;
+extern Button newGameButton, soundButton, pauseButton, speedUpButton, speedDownButton, exitButton,
+    topButton, bottomButton, leftButton, rightButton, highScoresButton;

@@ -1,9 +1,127 @@
-// PLACEHOLDER until the mouse and keys drive the game: q quits.
+// The mouse over the control panel: buttons are pressed on the way down and
+// act on the way up, and a release on the flat grid clicks a block.
 #include "app/input.h"
 
-#include "app/frame.h"
+#include "app/button.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+#include "render/panel.h"
 
-void onMouse(int, int, int, int) {}
-void onKeyboard(unsigned char key, int, int) {
-    if (key == 'q') quitGame();
+namespace {
+
+// GLUT's codes for the left button and for the two button states; the input
+// layer is built without GLUT's headers.
+constexpr int kLeftButton = 0;
+constexpr int kButtonDown = 0;
+constexpr int kButtonUp = 1;
+
+// The flat grid: 5 by 7 cells of 30 pixels from the panel point (10, 0).
+constexpr int kGridLeft = 10;
+constexpr int kCellSize = 30;
+
+// A release on a button runs its action unless the game's mode refuses it.
+// Buttons refused during the credits stay silent; the others that a mode
+// refuses still redraw the panel.
+void releaseNewGame() {
+    if (game.exitState == 0) newGame();
+}
+void releaseSound() {
+    if (game.exitState == 0) toggleSound();
+}
+void releaseHighScores() {
+    if (game.exitState != 0)
+        drawPanel();
+    else
+        toggleHighScoreView();
+}
+void releasePause() {
+    if (game.exitState == 0) togglePause();
+}
+void releaseSpeed(void (*change)()) {
+    if (game.exitState != 0 || game.highScoreView != 0)
+        drawPanel();
+    else
+        change();
+}
+void releaseSide(int side) {
+    if (game.exitState != 0) return;
+    if (game.paused == 1)
+        drawPanel();
+    else
+        selectViewSide(side);
+}
+void releaseExit() {
+    if (game.exitState == 0) {
+        startExit();
+    } else {
+        // A second Exit cuts the credits short: the redraw's exit step quits.
+        game.exitState = 2;
+        drawPanel();
+    }
+}
+
+struct Release {
+    Button *button;
+    void (*act)();
+};
+
+// The order matters where buttons touch: "Speed +" wins the column it shares
+// with "Speed -", and Left the one it shares with Right.
+const Release kReleaseOrder[] = {
+    {&newGameButton, releaseNewGame},
+    {&soundButton, releaseSound},
+    {&highScoresButton, releaseHighScores},
+    {&pauseButton, releasePause},
+    {&speedUpButton, [] { releaseSpeed(speedUp); }},
+    {&speedDownButton, [] { releaseSpeed(speedDown); }},
+    {&leftButton, [] { releaseSide(Left); }},
+    {&topButton, [] { releaseSide(Top); }},
+    {&rightButton, [] { releaseSide(Right); }},
+    {&bottomButton, [] { releaseSide(Bottom); }},
+    {&exitButton, releaseExit},
+};
+
+Button *const kPressOrder[] = {&newGameButton,   &soundButton, &highScoresButton, &speedUpButton,
+                               &speedDownButton, &pauseButton, &topButton,        &bottomButton,
+                               &leftButton,      &rightButton, &exitButton};
+
+// The first button under the point is left pressed; those tested before it
+// lose their pressed look, those after it are not touched.
+void pressAt(int px, int py) {
+    for (Button *button : kPressOrder)
+        if (button->hitTest(px, py) == 1) return;
+}
+
+// Runs the release of the first button under the point; false when the point
+// is on no button.
+bool releaseAt(int px, int py) {
+    for (const Release &entry : kReleaseOrder) {
+        if (entry.button->hitTest(px, py) == 1) {
+            entry.button->release();
+            entry.act();
+            return true;
+        }
+    }
+    return false;
+}
+
+void clickGridAt(int px, int py) {
+    const bool onGrid = px >= kGridLeft && px < kGridLeft + kColumns * kCellSize && py >= 0 &&
+                        py < kRows * kCellSize;
+    if (!onGrid || game.gameOver == 1 || game.paused == 1) return;
+    clickBoard(py / kCellSize, (px - kGridLeft) / kCellSize);
+}
+
+}  // namespace
+
+void onMouse(int button, int state, int x, int y) {
+    const int px = x;
+    const int py = game.windowHeight - y;
+    const bool left = button == kLeftButton;
+    if (left && state == kButtonDown) pressAt(px, py);
+    // Every mouse event redraws the panel first, which also runs its timed
+    // steps: the end of the credits and the push of a finished row.
+    drawPanel();
+    if (!left || state != kButtonUp) return;
+    if (!releaseAt(px, py)) clickGridAt(px, py);
 }

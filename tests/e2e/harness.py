@@ -263,3 +263,64 @@ class Game:
         self.display.run(["xdotool", "mousemove", str(PANEL_ORIGIN[0] + 5), str(PANEL_ORIGIN[1] + 5)])
         self.display.run(["xdotool", "type", "--delay", "60", text])
         time.sleep(0.1)
+
+
+def screenshot8(display):
+    """The whole screen of `display` with 8 bits a sample. ImageMagick's import
+    writes 16-bit PPM by default, which Image does not read."""
+    blob = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                          env=display.env(), capture_output=True, check=True).stdout
+    return Image.from_ppm(blob)
+
+
+def hold_mouse(game, wx, wy, button=1):
+    """Moves to window position (wx, wy) of the control panel and presses the
+    button without releasing it (xdotool's command is mousedown; Game.mouse's
+    action "down" is not one)."""
+    sx, sy = PANEL_ORIGIN[0] + wx, PANEL_ORIGIN[1] + wy
+    game.display.run(["xdotool", "mousemove", str(sx), str(sy)])
+    time.sleep(0.05)
+    game.display.run(["xdotool", "mousedown", str(button)])
+    time.sleep(0.1)
+
+
+# Block colours as the game draws them, by block value.
+BLOCK_RGB = {1: (1.0, 0.0, 0.0), 2: (0.0, 0.8, 0.3), 3: (0.0, 0.0, 1.0), 4: (0.0, 0.8, 1.0)}
+
+
+def start_board(rows=4, colours=3, skip=0):
+    """The walls the game deals from the C library's never-seeded rand(): one
+    value per cell, side by side, row by row from the far end, column by column,
+    `skip` values in. board[side][row][col], empty rows 0."""
+    import ctypes
+    libc = ctypes.CDLL("libc.so.6")
+    libc.srand(1)  # what an unseeded rand() starts from
+    values = [libc.rand() for _ in range(skip + 4 * rows * 5)][skip:]
+    board = [[[0] * 5 for _ in range(7)] for _ in range(4)]
+    for i, value in enumerate(values):
+        side, rest = divmod(i, rows * 5)
+        board[side][rest // 5][rest % 5] = value % colours + 1
+    return board
+
+
+def shade(rgb, alpha, ground=(1.0, 1.0, 1.0)):
+    """rgb laid at `alpha` over `ground`, as 8-bit samples."""
+    return tuple(round(255 * (alpha * c + (1 - alpha) * g)) for c, g in zip(rgb, ground))
+
+
+def nearest_block(colour, alpha, ground=(1.0, 1.0, 1.0)):
+    """The block value (1 to 4) whose shade is nearest to `colour`."""
+    return min(BLOCK_RGB, key=lambda k: sum(abs(a - b) for a, b in
+                                            zip(colour, shade(BLOCK_RGB[k], alpha, ground))))
+
+
+def read_grid(game, shot):
+    """The flat grid of the wall in view as grid[row][col] block values, read at
+    the middle of each cell: 0 for the bare white ground, else the block whose
+    80 % shade over white is nearest."""
+    grid = [[0] * 5 for _ in range(7)]
+    for r in range(7):
+        for c in range(5):
+            got = game.panel_pixel(shot, 10 + 30 * c + 15, 30 * r + 15)
+            grid[r][c] = 0 if got == (255, 255, 255) else nearest_block(got, 0.8)
+    return grid

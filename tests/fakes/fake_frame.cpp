@@ -1,7 +1,9 @@
 #include "fakes/fake_frame.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "app/button.h"
 #include "app/frame.h"
@@ -63,4 +65,39 @@ Millis elapsedMs() {
 void sleepMs(int ms) {
     fake.now += static_cast<Millis>(ms);
     fake.slept += static_cast<Millis>(ms);
+}
+
+void placeButtons() {
+    struct Place {
+        Button *button;
+        int x, y;
+    };
+    const Place places[] = {{&newGameButton, 35, 530},   {&soundButton, 35, 500},
+                            {&pauseButton, 35, 470},     {&speedUpButton, 0, 440},
+                            {&speedDownButton, 83, 440}, {&exitButton, 35, 410},
+                            {&topButton, 41, 300},       {&bottomButton, 41, 240},
+                            {&leftButton, 0, 270},       {&rightButton, 83, 270}};
+    for (const Place &place : places) {
+        place.button->x = place.x;
+        place.button->y = place.y;
+        place.button->w = 83;
+        place.button->h = 23;
+    }
+}
+
+namespace {
+std::string scratchDir, scratchHome;
+}
+
+void enterScratchDir() {
+    scratchHome = std::filesystem::current_path().string();
+    char pattern[] = "/tmp/tumblewell-unit-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) std::abort();
+    scratchDir = pattern;
+    std::filesystem::current_path(scratchDir);
+}
+
+void leaveScratchDir() {
+    std::filesystem::current_path(scratchHome);
+    std::filesystem::remove_all(scratchDir);
 }

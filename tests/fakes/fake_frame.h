@@ -32,3 +32,14 @@ struct QuitCalled {};
 
 // Puts `game`, the buttons and the fakes back to a fresh start.
 void resetWorld();
+
+// Gives ten buttons the rectangles Button::draw records for them on the
+// control panel; highScoresButton keeps its zero rectangle, so it answers only
+// at the panel point (0, 0).
+void placeButtons();
+
+// Moves the test into a fresh scratch directory, so that code reading or writing
+// files of the working directory ("scores.dat") leaves the build tree alone, and
+// back again, removing the directory and what the test left in it.
+void enterScratchDir();
+void leaveScratchDir();

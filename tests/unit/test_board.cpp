@@ -34,7 +34,7 @@ int blocksOn(int side) {
 }
 
 class BoardRules : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { resetWorld(); }
 };
 

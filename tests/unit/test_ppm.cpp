@@ -24,8 +24,7 @@ std::string raster(int pixels, unsigned char value) {
 TEST(PpmReader, HeadersWithCommentsAnywhereBeforeTheMaximum) {
     const std::string longComment = "# " + std::string(500, 'x') + " 9 9 9\n";
     const std::string headers[] = {
-        "P6\n# made by hand\n4 1\n255\n",
-        "P6\n# one\n4\n# two\n1\n255\n",
+        "P6\n# made by hand\n4 1\n255\n", "P6\n# one\n4\n# two\n1\n255\n",
         "P6 4 1\n# between height and maximum\n255\n",
         "  P6\t4\n1 " + longComment + "255\n",  // a comment longer than any buffer
     };
@@ -54,15 +53,15 @@ TEST(PpmReader, RefusesOtherFormatsAndBadHeaders) {
         "# comment before the magic\nP6 4 1 255\n" + raster(4, 0),
         "",
         "P6",
-        "P6 4",                      // height missing
-        "P6 x 1 255\n",              // not a number
+        "P6 4",          // height missing
+        "P6 x 1 255\n",  // not a number
         "P6 4 1 ff\n",
-        "P6 0 1 255\n",              // empty picture
+        "P6 0 1 255\n",  // empty picture
         "P6 4 0 255\n",
-        "P6 -4 1 255\n",             // negative size
+        "P6 -4 1 255\n",  // negative size
         "P6 4 -1 255\n",
         "P6 99999999999999999999 1 255\n",  // would overflow
-        "P6 16385 1 255\n",          // beyond the sane bound
+        "P6 16385 1 255\n",                 // beyond the sane bound
         "P6 16384 16385 255\n",
     };
     for (const std::string &text : refused) {

@@ -1,0 +1,137 @@
+// The player's actions. The input handlers decide whether one may run; once
+// called, an action carries out every step, its own redraws included.
+#include <cstdio>
+
+#include "app/frame.h"
+#include "game/board.h"
+#include "game/clock.h"
+#include "game/flow.h"
+#include "game/flow_support.h"
+#include "game/game_state.h"
+#include "render/credits.h"
+#include "render/panel.h"
+#include "render/view.h"
+#include "scores/high_scores.h"
+
+namespace {
+
+constexpr int kSlowestInterval = 32000;
+constexpr int kSpeedStep = 50;
+constexpr Millis kNewGamePauseMs = 1000;  // a breath before the first block falls
+
+int faster(int interval) {
+    return interval - kSpeedStep < kFastestInterval ? kFastestInterval : interval - kSpeedStep;
+}
+
+int slower(int interval) {
+    return interval + kSpeedStep >= kSlowestInterval ? kSlowestInterval : interval + kSpeedStep;
+}
+
+void reportSpeed() {
+    std::printf("Base = %d, Current = %d\n", game.baseInterval, game.currentInterval);
+    std::fflush(stdout);
+    drawPanel();
+    requestViewRedraw();
+}
+
+}  // namespace
+
+void newGame() {
+    game.rowReady = 0;  // a row waiting for its push is dropped with the old game
+    clearBoard();
+    game.nameState = 0;
+    game.pushSide = Left;
+    game.viewSide = Left;
+    game.nextIndex = 0;
+    game.level = 1;
+    game.gameOver = 0;
+    game.rowsLeft = 15;
+    game.points = 0;
+    game.currentInterval = game.baseInterval;  // the player's chosen speed
+    fillBoard(0, 4);
+    game.highScoreView = 0;
+    game.paused = 0;
+    drawPanel();
+    drawView();
+    waitMs(kNewGamePauseMs);
+}
+
+void toggleSound() {
+    // Only new clips are affected; one already playing finishes.
+    game.soundOn = game.soundOn == 1 ? 0 : 1;
+    drawPanel();
+}
+
+void togglePause() {
+    // While the high-score table is up the game stays paused; leaving the
+    // table is what resumes it.
+    if (game.paused != 1)
+        game.paused = 1;
+    else if (game.highScoreView == 0)
+        game.paused = 0;
+    drawPanel();
+}
+
+void speedUp() {
+    game.currentInterval = faster(game.currentInterval);
+    game.baseInterval = faster(game.baseInterval);
+    reportSpeed();
+}
+
+void speedDown() {
+    game.currentInterval = slower(game.currentInterval);
+    game.baseInterval = slower(game.baseInterval);
+    reportSpeed();
+}
+
+void selectViewSide(int side) {
+    game.viewSide = side;
+    // After a game over the panel shows no wall, so there is nothing to redraw.
+    if (game.gameOver != 1) drawPanel();
+}
+
+void toggleHighScoreView() {
+    if (game.highScoreView == 0) {
+        game.paused = 1;
+        game.highScoreView = 1;
+        showHighScores();
+    } else {
+        game.paused = 0;
+        game.highScoreView = 0;
+        requestViewRedraw();
+    }
+    drawPanel();
+}
+
+void startExit() {
+    game.paused = 0;
+    game.highScoreView = 0;
+    game.exitState = 1;
+    game.gameOver = 1;
+    clearBoard();
+    showCredits();
+    // A farewell picked by the clock, so it varies from run to run.
+    static const char *const farewells[] = {"data/end1.wav", "data/end2.wav", "data/end3.wav"};
+    playClip(farewells[elapsedMs() % 3]);
+    game.creditsStart = static_cast<int>(elapsedMs());
+    drawPanel();
+}
+
+void clickBoard(int row, int column) {
+    game.removedCount = 0;
+    const int colour = game.board[game.viewSide][row][column];
+    if (colour != Empty) removeGroup(game.viewSide, row, column, colour);
+    game.points += 10 * game.removedCount;
+    if (game.removedCount > 8)
+        playClip("data/largeblocks.wav");
+    else if (game.removedCount >= 5)
+        playClip("data/smallblocks.wav");
+    collapseSide(game.viewSide);
+    drawPanel();
+    requestViewRedraw();
+}
+
+void skipLevel() {
+    // The next idle pass sees the quota used up and completes the level.
+    game.rowsLeft = 0;
+}
