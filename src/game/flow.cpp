@@ -18,6 +18,22 @@ constexpr Millis kRowPushDelayMs = 400;  // a finished row waits a little more t
 constexpr Millis kLevelPauseMs = 3500;   // time to enjoy the level's clip
 constexpr int kCreditsMs = 10000;        // the credits show a little longer than this
 
+// A display shows at most one picture per refresh (60 Hz), so the idle step
+// draws the panel at most once a frame and naps instead of spinning.
+constexpr Millis kFrameMs = 16;
+Millis lastIdleFrame = 0;
+
+// The idle step's redraw of the panel, no sooner than a frame after its last.
+void idleRedraw() {
+    const Millis since = elapsedMs() - lastIdleFrame;
+    if (since < kFrameMs) sleepMs(static_cast<int>(kFrameMs - since));
+    drawPanel();
+    lastIdleFrame = elapsedMs();
+}
+
+// An idle pass with nothing to draw gives the processor away for a frame.
+void idleRest() { sleepMs(static_cast<int>(kFrameMs)); }
+
 const char *levelClip(int level) {
     if (level <= 2) return "data/woohoo.wav";
     if (level == 3) return "data/ohyeah.wav";
@@ -81,7 +97,7 @@ void onIdle() {
     // The panel selects its own window whenever it draws, so nothing needs
     // selecting here.
     if (game.gameOver == 1 && game.exitState == 0) {
-        drawPanel();
+        idleRedraw();
         return;
     }
     if (game.rowsLeft == 0 && game.gameOver != 1) {
@@ -91,13 +107,19 @@ void onIdle() {
     // The tick is taken even when nothing uses it, so that a pause or a level
     // change does not leave a backlog of ticks behind.
     if (tickElapsed() == 1 && game.rowsLeft > 0 && game.gameOver != 1) {
-        if (game.paused == 1) return;
+        if (game.paused == 1) {
+            idleRest();
+            return;
+        }
         buildBlock();
-        drawPanel();
+        idleRedraw();
         return;
     }
-    if (game.paused == 1) return;
-    drawPanel();
+    if (game.paused == 1) {
+        idleRest();
+        return;
+    }
+    idleRedraw();
 }
 
 void checkExitTimer() {

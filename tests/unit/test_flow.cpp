@@ -251,4 +251,20 @@ TEST_F(Flow, BoardClicksScore10ABlockAndCheerBigGroups) {
     }
 }
 
+TEST_F(Flow, IdlePassesDrawAtMostOnceAFrameAndNapWhenIdle) {
+    fake.now = 100000;
+    game.lastTick = fake.now;  // no tick due for a second
+    onIdle();
+    const Millis drawnAt = fake.now;
+    onIdle();  // too soon for another picture: naps the rest of the frame first
+    EXPECT_EQ(fake.count("drawPanel"), 2);
+    EXPECT_EQ(fake.now - drawnAt, 16u);
+
+    game.paused = 1;
+    const Millis before = fake.now;
+    onIdle();  // draws nothing, and does not spin either
+    EXPECT_EQ(fake.count("drawPanel"), 2);
+    EXPECT_EQ(fake.now - before, 16u);
+}
+
 }  // namespace
