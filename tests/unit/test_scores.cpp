@@ -1,6 +1,9 @@
 // The high-score table through its file: defaults, placing a new score, the
 // name prompt, and saves that fail without losing the old table.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include "fakes/fake_frame.h"
@@ -196,6 +200,37 @@ TEST_F(Scores, FailedSaveKeepsTheOldTable) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing to scores.dat\n");
     EXPECT_FALSE(std::filesystem::exists("scores.dat"));
     EXPECT_STREQ(fake.lastTable[0].name, "Stack Master        ");
+}
+
+// A save killed at any moment leaves either the table that was there or the
+// new one, complete: never a short or mixed file.
+TEST_F(Scores, ASaveKilledAtAnyMomentLeavesAWholeTable) {
+    HighScoreEntry before[kScorePlaces], after[kScorePlaces];
+    ASSERT_EQ(decodeScores(reinterpret_cast<const unsigned char *>(kDefaultFile.data()),
+                           kDefaultFile.size(), before),
+              1);
+    for (int i = 0; i < kScorePlaces; ++i) {
+        after[i] = before[i];
+        after[i].score += 1;
+    }
+    unsigned char afterBytes[kScoreFileBytes];
+    encodeScores(after, afterBytes);
+    const std::string newFile(reinterpret_cast<char *>(afterBytes), sizeof afterBytes);
+    ASSERT_EQ(saveScoreFile(before), 1);
+
+    std::mt19937 random(2026);
+    for (int round = 0; round < 150; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            for (int i = 0;; ++i) saveScoreFile(i % 2 ? before : after);
+        usleep(static_cast<useconds_t>(random() % 4000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = readFile("scores.dat");
+        ASSERT_TRUE(now == kDefaultFile || now == newFile)
+            << "round " << round << ": " << now.size() << " bytes";
+    }
 }
 
 }  // namespace
