@@ -8,7 +8,7 @@ BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-me
               libsdl1.2-dev libgtest-dev python3 x11-utils
 TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri clang libclang-rt-14-dev clang-tidy cppcheck
 
-.PHONY: all build run test test-asan test-tsan lint deps test-deps clean fuzz fuzz-build bench
+.PHONY: all build run test test-asan test-tsan lint soak deps test-deps clean fuzz fuzz-build bench
 
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
@@ -44,6 +44,14 @@ test: test-deps $(BUILD)/CMakeCache.txt
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
 	$(MAKE) --no-print-directory test-asan test-tsan lint
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+	$(MAKE) --no-print-directory soak SOAK_SECONDS=60
+
+# The real game under random play for SOAK_SECONDS (clock twenty times faster).
+SOAK_SECONDS ?= 600
+soak: test-deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target tumblewell
+	LIBGL_ALWAYS_SOFTWARE=1 TW_BINARY=$(CURDIR)/$(BUILD)/tumblewell TW_SOURCE_DIR=$(CURDIR) \
+	    python3 tests/soak/soak.py $(CURDIR)/$(BUILD)/tumblewell $(SOAK_SECONDS)
 
 SAN_ENV := ASAN_OPTIONS=abort_on_error=0:detect_leaks=1 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -1,17 +1,139 @@
-// PLACEHOLDER until the control panel is drawn: clears the window and runs the
-// panel's timed steps.
-#include <GL/glut.h>
-
-#include "game/flow.h"
-#include "game/game_state.h"
+// The control panel: buttons, the score lines, the flat grid of the wall in
+// view and the preview of the row being built.
 #include "render/panel.h"
 
+#include <GL/glut.h>
+
+#include <cstdio>
+
+#include "app/button.h"
+#include "game/flow.h"
+#include "game/game_state.h"
+#include "render/draw_helpers.h"
+
+namespace {
+
+constexpr int kCell = 30;      // flat grid cell, in panel pixels
+constexpr int kGridLeft = 10;  // the grid's left edge; row 0 sits on y = 0
+constexpr int kGridRight = kGridLeft + kColumns * kCell;
+constexpr int kGridTop = kRows * kCell;
+
+void drawButtons() {
+    newGameButton.draw(35, 530, "New Game");
+    soundButton.draw(35, 500, "Sound");
+    pauseButton.draw(35, 470, "Pause");
+    // The speed and wall pairs touch, sharing the pixel column x = 83.
+    speedUpButton.draw(0, 440, "Speed +");
+    speedDownButton.draw(83, 440, "Speed -");
+    exitButton.draw(35, 410, "Exit");
+    topButton.draw(41, 300, "Top");
+    bottomButton.draw(41, 240, "Bottom");
+    leftButton.draw(0, 270, "Left");
+    rightButton.draw(83, 270, "Right");
+    highScoresButton.draw(35, 560, "Scores");
+}
+
+// Fills viewlabel with the side's name, or with `other` for any other value or
+// once the game is over.
+void sideLabel(char (&viewlabel)[10], int side, const char *other) {
+    const char *name = sideName(side);
+    std::snprintf(viewlabel, sizeof viewlabel, "%s",
+                  (game.gameOver == 1 || name == nullptr) ? other : name);
+}
+
+// One opaque outline and an 80 % fill per block, 1 to 29 pixels inside its
+// cell, so the white ground shows as a 2-pixel gap between neighbours.
+void drawFlatGrid() {
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            const int k = game.board[game.viewSide][r][c];
+            setBlockColour(k, 1.0f);
+            if (k == Empty) continue;
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            glPushMatrix();
+            glTranslatef(kCell * c + kGridLeft, kCell * r, 0);
+            for (int pass = 0; pass < 2; ++pass) {
+                if (pass == 1) {
+                    setBlockColour(k, 0.8f);
+                    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+                }
+                glBegin(GL_QUADS);
+                glVertex3i(1, 1, 0);
+                glVertex3i(1, 29, 0);
+                glVertex3i(29, 29, 0);
+                glVertex3i(29, 1, 0);
+                glEnd();
+            }
+            glPopMatrix();
+        }
+    }
+}
+
+// The row being built, as five tilted cubes carrying their colour's texture.
+void drawRowPreview() {
+    const unsigned int textures[5] = {0, game.redTexture, game.greenTexture, game.blueTexture,
+                                      game.lightBlueTexture};
+    for (int i = 0; i < kColumns; ++i) {
+        const int k = game.nextRow[i];
+        if (k == Empty) continue;
+        glPushMatrix();
+        glPolygonMode(GL_FRONT, GL_FILL);
+        glTranslatef(320 + 75 * i, 50, 0);
+        glRotatef(20, 1, 0, 0);
+        glRotatef(20, 0, 1, 0);
+        if (k >= 1 && k <= 4) glBindTexture(GL_TEXTURE_2D, textures[k]);
+        setBlockColour(Empty, 1.0f);  // white, so the texture shows its own colours
+        drawTexturedCube(65);
+        glPopMatrix();
+    }
+}
+
+}  // namespace
+
 void drawPanel() {
-    checkExitTimer();
+    checkExitTimer();  // may end the program before anything is drawn
     glutSetWindow(game.mainWindow);
     glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glOrtho(0, game.windowWidth, 0, game.windowHeight, -50, 50);
+
+    drawButtons();
+    drawLabelValue(10, 380, "Level ", game.level);
+    drawLabelValue(10, 360, "Points ", game.points);
+    drawLabelValue(10, 340, "Rows Left ", game.rowsLeft);
+
+    char viewlabel[10];  // "Game Over" and its terminator fill it exactly
+    sideLabel(viewlabel, game.viewSide, "Game Over");
+    glColor3f(0, 0, 0);
+    drawText(10, 220, GLUT_BITMAP_8_BY_13, viewlabel);
+
+    glColor3f(1, 1, 1);
+    glBegin(GL_QUADS);
+    glVertex3i(kGridLeft, 0, 0);
+    glVertex3i(kGridLeft, kGridTop, 0);
+    glVertex3i(kGridRight, kGridTop, 0);
+    glVertex3i(kGridRight, 0, 0);
+    glEnd();
+
+    sideLabel(viewlabel, game.pushSide, "");
+    glColor3f(0, 0, 0);
+    drawText(180, 20, GLUT_BITMAP_8_BY_13, viewlabel);
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (game.gameOver != 1) drawFlatGrid();
+
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    drawRowPreview();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+
     glFlush();
     glutSwapBuffers();
+    // A finished row is pushed here; a push redraws both windows, this one from
+    // inside this call, and that inner frame finds no row to push.
     advanceRowPush();
+    glDisable(GL_BLEND);
 }

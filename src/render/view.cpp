@@ -1,14 +1,127 @@
-// PLACEHOLDER until the tunnel is drawn.
+// The view window: picks the credits, the high-score table or the tunnel, and
+// draws the tunnel seen from its mouth.
+#include "render/view.h"
+
 #include <GL/glut.h>
 
 #include "game/game_state.h"
-#include "render/view.h"
+#include "render/credits.h"
+#include "render/draw_helpers.h"
+#include "scores/high_scores.h"
+
+namespace {
+
+// Centre of the cube for a block. Column 0 sits at the bottom of the Left
+// wall, at the left of the Top and Bottom walls and at the top of the Right
+// wall, so a column runs the same way round the tunnel on every wall. The Top
+// and Right walls stand a hair beyond 0.9.
+void blockCentre(int side, int row, int col, float out[3]) {
+    const float across = (col + 1) * 0.3f - 0.9f;
+    const float reversed = (5 - col) * 0.3f - 0.9f;
+    const float wall = 0.9000001f;
+    out[2] = row * 0.3f - 2.0f;
+    switch (side) {
+        case Left:
+            out[0] = -0.9f;
+            out[1] = across;
+            break;
+        case Top:
+            out[0] = across;
+            out[1] = wall;
+            break;
+        case Right:
+            out[0] = wall;
+            out[1] = reversed;
+            break;
+        default:  // Bottom
+            out[0] = across;
+            out[1] = -0.9f;
+            break;
+    }
+}
+
+}  // namespace
 
 void drawView() {
+    if (game.exitState != 0) {
+        showCredits();
+        return;
+    }
+    // After a game lost to a full wall the view holds the final score in the
+    // table while the player types a name, and stores it on Enter. A score
+    // that earns no place falls through to the tunnel.
+    if (game.nameState != 0 && recordFinalScore(game.points) == 1) return;
+    if (game.highScoreView != 0) {
+        showHighScores();
+        return;
+    }
     glutSetWindow(game.viewWindow);
+    glEnable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(0, 0, 0, 0);
+    // The mouth (z = 0) lies on the near plane; the far end 2 units behind it.
+    glLoadIdentity();
+    glTranslatef(0, 0, -1.5f);
+    drawBackdrop();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    drawBoard3D();
     glFlush();
     glutSwapBuffers();
+    glDisable(GL_BLEND);
 }
-void drawBackdrop() {}
-void drawBoard3D() {}
+
+void drawBackdrop() {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glColor3f(0.3f, 0.3f, 0.3f);
+    glBegin(GL_QUADS);
+    glVertex3f(1, 1, -2);
+    glVertex3f(-1, 1, -2);
+    glVertex3f(-1, -1, -2);
+    glVertex3f(1, -1, -2);
+    glEnd();
+
+    // The four corner edges, in seven segments that fade from light grey at the
+    // mouth to the far square's grey.
+    static const float corners[4][2] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+    glBegin(GL_LINES);
+    for (int i = 0; i < 7; ++i) {
+        const float grey = 0.9f - i * 0.1f;
+        const float z1 = 0.1f - i * 0.3f;
+        const float z2 = -0.2f - i * 0.3f;
+        glColor3f(grey, grey, grey);
+        for (const auto &corner : corners) {
+            glVertex3f(corner[0], corner[1], z1);
+            glVertex3f(corner[0], corner[1], z2);
+        }
+    }
+    glEnd();
+}
+
+void drawBoard3D() {
+    glutSetWindow(game.viewWindow);
+    glPushMatrix();
+    // Far rows first: with blending on, each translucent cube is laid over what
+    // lies behind it. A cube's solid edges go down before its faces.
+    for (int row = 0; row < kRows; ++row) {
+        for (int side = 0; side < kSides; ++side) {
+            for (int col = 0; col < kColumns; ++col) {
+                const int c = game.board[side][row][col];
+                if (c == Empty) continue;
+                float centre[3];
+                blockCentre(side, row, col, centre);
+                glPushMatrix();
+                glTranslatef(centre[0], centre[1], centre[2]);
+                glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+                setBlockColour(c, 1.0f);
+                glCallList(1);
+                glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+                setBlockColour(c, 0.5f);
+                glCallList(1);
+                glPopMatrix();
+            }
+        }
+    }
+    glPopMatrix();
+}

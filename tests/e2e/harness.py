@@ -224,8 +224,9 @@ class Game:
         return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
 
     def screenshot(self):
-        blob = subprocess.run(["import", "-window", "root", "ppm:-"], env=self.display.env(),
-                              capture_output=True, check=True).stdout
+        # 8 bits a sample: import writes 16-bit PPM unless told otherwise.
+        blob = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                              env=self.display.env(), capture_output=True, check=True).stdout
         return Image.from_ppm(blob)
 
     # Panel coordinates: origin at the panel's bottom left, y upward, as the game
@@ -239,11 +240,12 @@ class Game:
 
     def mouse(self, wx, wy, button=1, action="click"):
         """Mouse at window position (wx, wy) of the control panel (y down, as GLUT
-        reports it); action is click, down or up."""
+        reports it); action is click, down (press and hold) or up."""
         sx, sy = PANEL_ORIGIN[0] + wx, PANEL_ORIGIN[1] + wy
         self.display.run(["xdotool", "mousemove", str(sx), str(sy)])
         time.sleep(0.05)
-        self.display.run(["xdotool", action, str(button)])
+        command = {"click": "click", "down": "mousedown", "up": "mouseup"}[action]
+        self.display.run(["xdotool", command, str(button)])
         time.sleep(0.1)
 
     def click_panel(self, px, py, button=1):
@@ -263,25 +265,6 @@ class Game:
         self.display.run(["xdotool", "mousemove", str(PANEL_ORIGIN[0] + 5), str(PANEL_ORIGIN[1] + 5)])
         self.display.run(["xdotool", "type", "--delay", "60", text])
         time.sleep(0.1)
-
-
-def screenshot8(display):
-    """The whole screen of `display` with 8 bits a sample. ImageMagick's import
-    writes 16-bit PPM by default, which Image does not read."""
-    blob = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
-                          env=display.env(), capture_output=True, check=True).stdout
-    return Image.from_ppm(blob)
-
-
-def hold_mouse(game, wx, wy, button=1):
-    """Moves to window position (wx, wy) of the control panel and presses the
-    button without releasing it (xdotool's command is mousedown; Game.mouse's
-    action "down" is not one)."""
-    sx, sy = PANEL_ORIGIN[0] + wx, PANEL_ORIGIN[1] + wy
-    game.display.run(["xdotool", "mousemove", str(sx), str(sy)])
-    time.sleep(0.05)
-    game.display.run(["xdotool", "mousedown", str(button)])
-    time.sleep(0.1)
 
 
 # Block colours as the game draws them, by block value.

@@ -22,7 +22,7 @@ with harness.Display() as display, harness.Game(display, speed=0.25) as game:
     game.start()
     game.wait_window()
     wall = harness.start_board()[0]
-    check(harness.read_grid(game, harness.screenshot8(display)) == wall,
+    check(harness.read_grid(game, game.screenshot()) == wall,
           "the Left wall is not the one dealt at start-up")
 
     # The first cell, row by row, whose group has at least two blocks.
@@ -36,7 +36,7 @@ with harness.Display() as display, harness.Game(display, speed=0.25) as game:
 
     game.click_panel(10 + 30 * col + 15, 30 * row + 15)
     game.settle(0.3)
-    got = harness.read_grid(game, harness.screenshot8(display))
+    got = harness.read_grid(game, game.screenshot())
     check(got == expected, "after removing %d blocks at %d,%d the grid is %s, expected %s"
           % (len(removed), row, col, got, expected))
 

@@ -22,7 +22,7 @@ with harness.Display() as display, harness.Game(display, speed=10) as game:
     # program ends ten game seconds later (one second at ten times the pace).
     game.click_panel(76, 421)
     started = time.time()
-    shot = harness.screenshot8(display)
+    shot = game.screenshot()
     title = [x for x in range(630) for y in range(36, 52) if game.view_pixel(shot, x, y) == RED]
     check(title, "no credits title in the view window")
     status = game.wait_exit(20)

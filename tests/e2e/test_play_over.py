@@ -25,7 +25,7 @@ with harness.Display() as display, harness.Game(display, speed=10) as game:
     # ten times the pace.
     deadline = time.time() + 30
     while time.time() < deadline:
-        shot = harness.screenshot8(display)
+        shot = game.screenshot()
         label = dark_run(game, shot, 10, 220, 120)
         if label and label[1] > 10 + 8 * 6:  # longer than "Bottom"
             break
@@ -33,7 +33,7 @@ with harness.Display() as display, harness.Game(display, speed=10) as game:
     else:
         harness.fail("the game did not end by itself")
     game.settle(0.3)
-    shot = harness.screenshot8(display)
+    shot = game.screenshot()
     label = dark_run(game, shot, 10, 220, 120)
     check(label and 10 + 8 * 8 < label[1] < 10 + 8 * 9, "the wall label is not Game Over: %s" % (label,))
     off = [(x, y) for x in range(10, 160) for y in range(0, 210)

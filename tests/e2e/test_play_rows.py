@@ -16,7 +16,7 @@ with harness.Display() as display, harness.Game(display) as game:
     deadline = time.time() + 30
     while time.time() < deadline:
         first = time.time()
-        if harness.read_grid(game, harness.screenshot8(display))[4] != [0] * 5:
+        if harness.read_grid(game, game.screenshot())[4] != [0] * 5:
             break
         time.sleep(0.1)
     else:
@@ -27,7 +27,7 @@ with harness.Display() as display, harness.Game(display) as game:
     time.sleep(max(0.0, first + 15.8 - time.time()))
     for key, side, name in [("s", 0, "Left"), ("e", 1, "Top"), ("f", 2, "Right"), ("d", 3, "Bottom")]:
         game.keys(key)
-        grid = harness.read_grid(game, harness.screenshot8(display))
+        grid = harness.read_grid(game, game.screenshot())
         check(grid[4] == rows[side][0] and grid[5] == [0] * 5,
               "%s wall's rows 4 and 5 are %s and %s, expected the row %s"
               % (name, grid[4], grid[5], rows[side][0]))
