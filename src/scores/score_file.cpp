@@ -25,7 +25,7 @@ int decodeScores(const unsigned char *bytes, std::size_t size, HighScoreEntry ta
         char tbuf[kNameLength + 1];
         std::memcpy(tbuf, record, kNameLength);
         tbuf[kNameLength] = '\0';
-        std::strcpy(table[i].name, tbuf);
+        std::memcpy(table[i].name, tbuf, sizeof tbuf);  // the name ends at its first zero byte
 
         const unsigned char *score = record + kNameLength;
         const std::uint32_t raw =
