@@ -53,7 +53,7 @@ soak: test-deps $(BUILD)/CMakeCache.txt
 	LIBGL_ALWAYS_SOFTWARE=1 TW_BINARY=$(CURDIR)/$(BUILD)/tumblewell TW_SOURCE_DIR=$(CURDIR) \
 	    python3 tests/soak/soak.py $(CURDIR)/$(BUILD)/tumblewell $(SOAK_SECONDS)
 
-SAN_ENV := ASAN_OPTIONS=abort_on_error=0:detect_leaks=1 \
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
