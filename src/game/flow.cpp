@@ -9,30 +9,13 @@
 #include "game/clock.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
+#include "game/pacing.h"
 #include "render/panel.h"
 #include "render/view.h"
 
 namespace {
 
-constexpr Millis kRowPushDelayMs = 400;  // a finished row waits a little more than this
-constexpr Millis kLevelPauseMs = 3500;   // time to enjoy the level's clip
-constexpr int kCreditsMs = 10000;        // the credits show a little longer than this
-
-// A display shows at most one picture per refresh (60 Hz), so the idle step
-// draws the panel at most once a frame and naps instead of spinning.
-constexpr Millis kFrameMs = 16;
-Millis lastIdleFrame = 0;
-
-// The idle step's redraw of the panel, no sooner than a frame after its last.
-void idleRedraw() {
-    const Millis since = elapsedMs() - lastIdleFrame;
-    if (since < kFrameMs) sleepMs(static_cast<int>(kFrameMs - since));
-    drawPanel();
-    lastIdleFrame = elapsedMs();
-}
-
-// An idle pass with nothing to draw gives the processor away for a frame.
-void idleRest() { sleepMs(static_cast<int>(kFrameMs)); }
+constexpr Millis kLevelPauseMs = 3500;  // time to enjoy the level's clip
 
 const char *levelClip(int level) {
     if (level <= 2) return "data/woohoo.wav";

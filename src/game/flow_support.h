@@ -6,6 +6,10 @@
 
 // The tick interval never drops below this, whatever the level or the speed.
 constexpr int kFastestInterval = 500;
+// A finished row waits a little more than this before it is pushed.
+constexpr Millis kRowPushDelayMs = 400;
+// The credits show a little longer than this before the program ends.
+constexpr int kCreditsMs = 10000;
 
 // Starts `file` only while the player has sound switched on: a clip is asked
 // for at the place where it happens, never queued for later.

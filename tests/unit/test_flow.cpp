@@ -251,19 +251,48 @@ TEST_F(Flow, BoardClicksScore10ABlockAndCheerBigGroups) {
     }
 }
 
-TEST_F(Flow, IdlePassesDrawAtMostOnceAFrameAndNapWhenIdle) {
+TEST_F(Flow, IdlePassesDrawOnlyNewPicturesAndAtMostOnceAFrame) {
     fake.now = 100000;
     game.lastTick = fake.now;  // no tick due for a second
+    game.points = 12345;       // a picture the idle step has not drawn yet
     onIdle();
+    EXPECT_EQ(fake.count("drawPanel"), 1);
     const Millis drawnAt = fake.now;
-    onIdle();  // too soon for another picture: naps the rest of the frame first
+    onIdle();  // the same picture again: nothing drawn, a frame's nap instead
+    EXPECT_EQ(fake.count("drawPanel"), 1);
+    EXPECT_EQ(fake.now - drawnAt, 16u);
+    game.points += 10;
+    onIdle();  // a new picture a frame after the last: drawn at once
     EXPECT_EQ(fake.count("drawPanel"), 2);
     EXPECT_EQ(fake.now - drawnAt, 16u);
+    game.points += 10;
+    onIdle();  // another one, too soon: the rest of the frame is waited out first
+    EXPECT_EQ(fake.count("drawPanel"), 3);
+    EXPECT_EQ(fake.now - drawnAt, 32u);
 
+    // A row due for its push gets its redraw even though the picture is the same.
+    game.rowReady = 1;
+    game.rowReadyTime = fake.now - 401;
+    onIdle();
+    EXPECT_EQ(game.rowsLeft, 14);
+
+    // A push that ends the game changes the state after its picture was drawn:
+    // the next pass draws the game-over panel.
+    for (int row = 0; row < kRows; ++row) game.board[game.pushSide][row][0] = Red;
+    game.rowReady = 1;
+    game.rowReadyTime = fake.now - 401;
+    onIdle();
+    ASSERT_EQ(game.gameOver, 1);
+    const int beforeOver = fake.count("drawPanel");
+    onIdle();
+    EXPECT_EQ(fake.count("drawPanel"), beforeOver + 1);
+
+    game.gameOver = 0;
     game.paused = 1;
     const Millis before = fake.now;
-    onIdle();  // draws nothing, and does not spin either
-    EXPECT_EQ(fake.count("drawPanel"), 2);
+    const int drawn = fake.count("drawPanel");
+    onIdle();  // paused: draws nothing, and does not spin either
+    EXPECT_EQ(fake.count("drawPanel"), drawn);
     EXPECT_EQ(fake.now - before, 16u);
 }
 
