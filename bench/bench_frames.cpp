@@ -19,6 +19,17 @@ void BM_PanelFrame(benchmark::State &state) {
 }
 BENCHMARK(BM_PanelFrame)->Unit(benchmark::kMicrosecond);
 
+// The floor under both: clearing and presenting an empty 800 by 600 frame.
+void BM_ClearAndSwap(benchmark::State &state) {
+    glutSetWindow(game.mainWindow);
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+        glFinish();
+    }
+}
+BENCHMARK(BM_ClearAndSwap)->Unit(benchmark::kMicrosecond);
+
 void BM_TunnelFrame(benchmark::State &state) {
     int colour = 0;
     for (auto &side : game.board)

@@ -77,7 +77,8 @@ def frame_times(display):
                          timeout=300, check=True).stdout
     medians = {b["run_name"]: b["real_time"] for b in json.loads(out)["benchmarks"]
                if b.get("aggregate_name") == "median"}
-    return medians["BM_PanelFrame"] / 1000.0, medians["BM_TunnelFrame"] / 1000.0
+    return (medians["BM_PanelFrame"] / 1000.0, medians["BM_TunnelFrame"] / 1000.0,
+            medians["BM_ClearAndSwap"] / 1000.0)
 
 
 def measure_game(display):
@@ -96,7 +97,7 @@ def measure_game(display):
         time.sleep(50)
         figures["over"] = cpu_share(game.proc.pid)
         figures["rss"] = peak_rss_mib(game.proc.pid)
-    figures["panel"], figures["tunnel"] = frame_times(display)
+    figures["panel"], figures["tunnel"], figures["floor"] = frame_times(display)
     return figures
 
 
@@ -126,6 +127,8 @@ def main():
         ("processor, after game over (10 s)", "%.1f %%" % game["over"], "2 %", None, None),
         ("control-panel frame (median)", "%.2f ms" % game["panel"], "2 ms", None, None),
         ("full tunnel frame, 140 cubes (median)", "%.2f ms" % game["tunnel"], "4 ms", None, None),
+        ("empty 800x600 frame: clear and present (median)", "%.2f ms" % game["floor"], "", None,
+         None),
         ("peak resident memory", "%.1f MiB" % game["rss"], "", peer and "%.1f MiB" % peer["rss"],
          peer and "%.2f" % (game["rss"] / peer["rss"])),
     ]
