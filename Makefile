@@ -8,7 +8,7 @@ BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-me
               libsdl1.2-dev libgtest-dev python3 x11-utils
 TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri clang libclang-rt-14-dev clang-tidy cppcheck
 
-.PHONY: all build run test test-asan test-tsan lint soak deps test-deps clean fuzz fuzz-build bench
+.PHONY: all build run test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench
 
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
@@ -75,6 +75,11 @@ lint: test-deps $(BUILD)/CMakeCache.txt
 	    || { grep -E 'warning:|error:' -A3 $(BUILD)/clang-tidy.log; exit 1; }
 	cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability \
 	    --inline-suppr --std=c++17 --language=c++ -I src src
+
+# docs/screenshot.png, taken from the real game under Xvfb.
+screenshot: test-deps build
+	LIBGL_ALWAYS_SOFTWARE=1 TW_BINARY=$(CURDIR)/$(BUILD)/tumblewell TW_SOURCE_DIR=$(CURDIR) \
+	    python3 tools/screenshot.py
 
 # Speed and memory, measured against sgt-samegame; not part of `make test`.
 bench: test-deps $(BUILD)/CMakeCache.txt
