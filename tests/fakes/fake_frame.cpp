@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "app/button.h"
 #include "app/frame.h"
-#include "assets/sound.h"
+#include "assets/play_sound.h"
 #include "game/clock.h"
 #include "game/flow.h"
 #include "render/credits.h"
@@ -23,10 +22,10 @@ int FakeFrame::count(const std::string &call) const {
 void resetWorld() {
     game = GameState();
     fake = FakeFrame();
-    for (Button *b : {&newGameButton, &soundButton, &pauseButton, &speedUpButton,
-                      &speedDownButton, &exitButton, &topButton, &bottomButton, &leftButton,
-                      &rightButton, &highScoresButton})
-        std::memset(static_cast<void *>(b), 0, sizeof(Button));
+    for (Button *b :
+         {&newGameButton, &soundButton, &pauseButton, &speedUpButton, &speedDownButton, &exitButton,
+          &topButton, &bottomButton, &leftButton, &rightButton, &highScoresButton})
+        *b = Button();
 }
 
 // The real panel runs the exit timer first and the row push last; so does the
@@ -49,18 +48,11 @@ void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, in
 
 void requestViewRedraw() { fake.calls.push_back("requestViewRedraw"); }
 
-void quitGame(int status) {
-    fake.calls.push_back(status == 0 ? "quitGame" : "quitGame " + std::to_string(status));
-    throw QuitCalled();
-}
+void quitGame(int) { throw QuitCalled(); }
 
 void playSound(const char *file) { fake.calls.push_back(std::string("playSound ") + file); }
 
-Millis elapsedMs() {
-    const Millis reading = fake.now;
-    fake.now += fake.stepPerRead;
-    return reading;
-}
+Millis elapsedMs() { return fake.now; }
 
 void sleepMs(int ms) {
     fake.now += static_cast<Millis>(ms);
@@ -85,19 +77,16 @@ void placeButtons() {
     }
 }
 
-namespace {
-std::string scratchDir, scratchHome;
-}
-
-void enterScratchDir() {
-    scratchHome = std::filesystem::current_path().string();
+void World::SetUp() {
+    resetWorld();
+    home = std::filesystem::current_path().string();
     char pattern[] = "/tmp/tumblewell-unit-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) std::abort();
-    scratchDir = pattern;
-    std::filesystem::current_path(scratchDir);
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+    std::filesystem::current_path(dir);
 }
 
-void leaveScratchDir() {
-    std::filesystem::current_path(scratchHome);
-    std::filesystem::remove_all(scratchDir);
+void World::TearDown() {
+    std::filesystem::current_path(home);
+    std::filesystem::remove_all(dir);
 }

@@ -2,6 +2,8 @@
 // read the clock, so the game's rules run in a test without a window.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -10,11 +12,10 @@
 
 struct FakeFrame {
     // One entry a call: "drawPanel", "drawView", "showCredits", "drawScoreScreen",
-    // "requestViewRedraw", "quitGame", "playSound data/woohoo.wav".
+    // "requestViewRedraw", "playSound data/woohoo.wav".
     std::vector<std::string> calls;
-    Millis now = 0;          // what the clock reads
-    Millis stepPerRead = 0;  // how far the clock moves on after each reading
-    Millis slept = 0;        // total asked of sleepMs
+    Millis now = 0;    // what the clock reads; sleepMs moves it on
+    Millis slept = 0;  // total asked of sleepMs
 
     // The last screen drawScoreScreen was given.
     HighScoreEntry lastTable[kScorePlaces] = {};
@@ -33,13 +34,17 @@ struct QuitCalled {};
 // Puts `game`, the buttons and the fakes back to a fresh start.
 void resetWorld();
 
-// Gives ten buttons the rectangles Button::draw records for them on the
-// control panel; highScoresButton keeps its zero rectangle, so it answers only
-// at the panel point (0, 0).
+// Gives ten buttons the rectangles the control panel draws them at;
+// highScoresButton keeps its zero rectangle, so it answers only at (0, 0).
 void placeButtons();
 
-// Moves the test into a fresh scratch directory, so that code reading or writing
-// files of the working directory ("scores.dat") leaves the build tree alone, and
-// back again, removing the directory and what the test left in it.
-void enterScratchDir();
-void leaveScratchDir();
+// A fresh world in a scratch working directory of its own, so that code reading
+// or writing "scores.dat" leaves the build tree alone.
+class World : public testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+  private:
+    std::string home, dir;
+};

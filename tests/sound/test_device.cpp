@@ -9,6 +9,7 @@
 namespace {
 
 using DeviceTest = SoundTest;
+using Clock = std::chrono::steady_clock;
 
 TEST_F(DeviceTest, ClipsStartWhileTheAudioThreadMixes) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);  // never a real sound card
@@ -19,19 +20,15 @@ TEST_F(DeviceTest, ClipsStartWhileTheAudioThreadMixes) {
     SDL_PauseAudio(0);
 
     // A little under two callbacks long, so slots keep finishing mid-run.
-    const std::uint32_t clipBytes = 3000 * 4;
-    std::string clip = deviceClip("tick.wav", clipBytes);
+    const std::string clip = deviceClip("tick.wav", std::vector<std::int16_t>(6000, 1000));
     int started = 0;
-    const auto start = std::chrono::steady_clock::now();
-    while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(1500)) {
-        int free = -1;
-        for (int i = 0; i < kSoundSlots && free < 0; ++i) {
-            if (soundSlots[i].dpos == soundSlots[i].dlen) free = i;
-        }
+    for (const auto start = Clock::now(); Clock::now() - start < std::chrono::milliseconds(1500);) {
+        int free = 0;
+        while (free < kSoundSlots && soundSlots[free].dpos != soundSlots[free].dlen) ++free;
         playSound(clip.c_str());
-        if (free >= 0) {
+        if (free < kSoundSlots) {
             ++started;
-            ASSERT_EQ(soundSlots[free].dlen, clipBytes);
+            ASSERT_EQ(soundSlots[free].dlen, 12000u);
         }
         for (SoundSlot &slot : soundSlots) ASSERT_LE(slot.dpos, slot.dlen);
     }
@@ -39,15 +36,13 @@ TEST_F(DeviceTest, ClipsStartWhileTheAudioThreadMixes) {
     EXPECT_GT(started, 2 * kSoundSlots);
 
     // Left alone, the mixer plays every clip to its end.
-    const auto quiet = std::chrono::steady_clock::now();
     bool busy = true;
-    while (busy && std::chrono::steady_clock::now() - quiet < std::chrono::seconds(5)) {
+    for (const auto quiet = Clock::now(); busy && Clock::now() - quiet < std::chrono::seconds(5);) {
         SDL_Delay(10);
         busy = false;
         for (SoundSlot &slot : soundSlots) busy = busy || slot.dpos != slot.dlen;
     }
     EXPECT_FALSE(busy);
-
     SDL_CloseAudio();
     SDL_Quit();
 }

@@ -6,47 +6,24 @@
 
 namespace {
 
-// A button as the panel leaves it after drawing it at (x, y).
-Button placed(int x, int y) {
-    Button b;
-    b.x = x;
-    b.y = y;
-    b.w = 83;
-    b.h = 23;
-    b.label[0] = '\0';
-    b.labelLen = 0;
-    b.pressed = 0;
-    return b;
-}
-
-TEST(ButtonHitTest, TouchingButtonsBothAnswerOnTheSharedColumn) {
-    Button speedUp = placed(0, 440), speedDown = placed(83, 440);
-    Button left = placed(0, 270), right = placed(83, 270);
-    EXPECT_EQ(speedUp.hitTest(83, 450), 1);
-    EXPECT_EQ(speedDown.hitTest(83, 450), 1);
-    EXPECT_EQ(left.hitTest(83, 280), 1);
-    EXPECT_EQ(right.hitTest(83, 280), 1);
-    // One pixel either side belongs to one button only.
-    EXPECT_EQ(speedUp.hitTest(84, 450), 0);
-    EXPECT_EQ(speedDown.hitTest(84, 450), 1);
-    EXPECT_EQ(speedUp.hitTest(82, 450), 1);
-    EXPECT_EQ(speedDown.hitTest(82, 450), 0);
-}
-
-TEST(ButtonHitTest, BordersAreIncludedAndAMissClearsThePressedLook) {
-    Button newGame = placed(35, 530);
+TEST(ButtonHitTest, BordersBelongToTheButtonAndTouchingButtonsShareAColumn) {
+    Button speedUp, speedDown;  // as the panel draws them, side by side
+    speedUp.x = 0;
+    speedDown.x = 83;
+    speedUp.y = speedDown.y = 440;
+    speedUp.w = speedDown.w = 83;
+    speedUp.h = speedDown.h = 23;
     const struct {
-        int x, y, hit;
-    } points[] = {{35, 530, 1}, {118, 553, 1}, {35, 553, 1}, {118, 530, 1},
-                  {34, 540, 0}, {119, 553, 0}, {70, 529, 0}, {70, 554, 0}};
+        int x, y, up, down;
+    } points[] = {{83, 450, 1, 1},  {82, 440, 1, 0},  {84, 463, 0, 1},
+                  {0, 440, 1, 0},   {166, 463, 0, 1}, {-1, 450, 0, 0},
+                  {167, 450, 0, 0}, {40, 439, 0, 0},  {120, 464, 0, 0}};
     for (const auto &p : points) {
-        newGame.pressed = 1 - p.hit;
-        EXPECT_EQ(newGame.hitTest(p.x, p.y), p.hit) << p.x << "," << p.y;
-        EXPECT_EQ(newGame.pressed, p.hit) << p.x << "," << p.y;
+        speedUp.pressed = 1 - p.up;  // a miss clears the pressed look
+        EXPECT_EQ(speedUp.hitTest(p.x, p.y), p.up) << p.x << "," << p.y;
+        EXPECT_EQ(speedUp.pressed, p.up) << p.x << "," << p.y;
+        EXPECT_EQ(speedDown.hitTest(p.x, p.y), p.down) << p.x << "," << p.y;
     }
-    newGame.hitTest(70, 540);
-    newGame.release();
-    EXPECT_EQ(newGame.pressed, 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/button.h"
@@ -14,14 +15,8 @@ namespace {
 
 constexpr int kLeft = 0, kRight = 2, kDown = 0, kUp = 1;
 
-struct Input : testing::Test {
-    void SetUp() override {
-        resetWorld();
-        placeButtons();
-        enterScratchDir();  // the high-score screen reads and writes scores.dat
-    }
-    void TearDown() override { leaveScratchDir(); }
-};
+using Calls = std::vector<std::string>;
+using Input = World;  // the high-score screen reads and writes scores.dat
 
 // Panel points are y-up; GLUT reports window positions y-down from the top.
 void mouseAt(int button, int state, int px, int py) { onMouse(button, state, px, 600 - py); }
@@ -38,98 +33,105 @@ std::string pressedFlags() {
 
 TEST_F(Input, PressAndReleaseTestTheButtonsInTheirOwnOrders) {
     const struct {
-        int state, px, py;
+        int button, state, px, py;
         const char *flags;
     } cases[] = {
-        {kDown, 10, 280, "00000000111"},  // Left: Top and Bottom come first on a press
-        {kUp, 10, 280, "00000011011"},    // ...but after it on a release
-        {kUp, 120, 280, "00000001001"},   // Right comes before Bottom on a release
-        {kDown, 60, 480, "00000111111"},  // Pause comes after the speeds on a press
-        {kDown, 83, 450, "00011111111"},  // the column shared by the speed buttons
-        {kUp, 83, 450, "00001011111"},
-        {kDown, 60, 420, "00000000001"},  // Exit, tested last by both
-        {kUp, 60, 420, "00000000000"},
-        {kUp, 300, 50, "00000000000"},  // on no button: every one is tested
+        {kLeft, kDown, 10, 280, "00000000111"},  // Left: Top and Bottom come first on a press
+        {kLeft, kUp, 10, 280, "00000011011"},    // ...but after it on a release
+        {kLeft, kUp, 120, 280, "00000001001"},   // Right comes before Bottom on a release
+        {kLeft, kDown, 60, 480, "00000111111"},  // Pause comes after the speeds on a press
+        {kLeft, kDown, 83, 450, "00011111111"},  // the column shared by the speed buttons
+        {kLeft, kUp, 83, 450, "00001011111"},
+        {kLeft, kDown, 60, 420, "00000000001"},   // Exit, tested last by both
+        {kLeft, kUp, 300, 50, "00000000000"},     // on no button: every one is tested
+        {kRight, kDown, 60, 540, "11111111111"},  // other buttons only redraw: no hit-tests
+        {kRight, kUp, 60, 540, "11111111111"},
     };
     for (const auto &c : cases) {
         resetWorld();
         placeButtons();
         for (Button *b : kButtons) b->pressed = 1;
-        mouseAt(kLeft, c.state, c.px, c.py);
+        mouseAt(c.button, c.state, c.px, c.py);
         EXPECT_EQ(pressedFlags(), c.flags) << c.state << " at " << c.px << ", " << c.py;
         // The redraw comes before any action.
         EXPECT_EQ(fake.calls.empty() ? "" : fake.calls.front(), "drawPanel");
     }
-    // Other mouse buttons only redraw.
-    resetWorld();
-    placeButtons();
-    mouseAt(kRight, kDown, 60, 540);
-    mouseAt(kRight, kUp, 60, 540);
-    EXPECT_EQ(pressedFlags(), "00000000000");
-    EXPECT_EQ(fake.calls, (std::vector<std::string>{"drawPanel", "drawPanel"}));
 }
 
-// What a release did: 'A' its action ran, 'R' only the panel was redrawn, '-'
-// nothing beyond the redraw every event makes, 'Q' the program ended.
-char releaseOutcome(int px, int py) {
-    const GameState before = game;
+void type(const std::string &keys) {
+    for (char key : keys) onKeyboard(static_cast<unsigned char>(key), 0, 0);
+}
+
+// The fields that the actions behind the buttons and keys change.
+auto watched() {
+    return std::make_tuple(game.soundOn, game.highScoreView, game.paused, game.currentInterval,
+                           game.viewSide, game.exitState, game.points, game.rowsLeft);
+}
+
+// What a release or key did: 'A' its action ran, 'R' only the panel was
+// redrawn, '-' nothing beyond the redraw every mouse event makes, 'Q' the
+// program ended.
+char outcome(int px, int py, char key) {
+    const auto before = watched();
     fake.clear();
     try {
-        mouseAt(kLeft, kUp, px, py);
+        if (key != 0)
+            type(std::string(1, key));
+        else
+            mouseAt(kLeft, kUp, px, py);
     } catch (const QuitCalled &) {
         return 'Q';
     }
-    const bool acted = fake.count("drawView") > 0 || game.soundOn != before.soundOn ||
-                       game.highScoreView != before.highScoreView || game.paused != before.paused ||
-                       game.currentInterval != before.currentInterval ||
-                       game.viewSide != before.viewSide || game.exitState != before.exitState ||
-                       game.points != before.points;
-    if (acted) return 'A';
-    return fake.count("drawPanel") > 1 ? 'R' : '-';
+    if (fake.count("drawView") > 0 || watched() != before) return 'A';
+    return fake.count("drawPanel") > (key != 0 ? 0 : 1) ? 'R' : '-';
 }
 
-TEST_F(Input, EachModeRefusesItsOwnButtons) {
+TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
     // New Game, Sound, the scores, Pause, Speed +, Speed -, Left, Top, Right,
-    // Bottom, Exit, and a pair of blocks on the grid.
-    const int points[][2] = {{60, 540}, {60, 510}, {0, 0},     {60, 480}, {40, 450}, {120, 450},
-                             {40, 280}, {80, 310}, {120, 280}, {80, 250}, {60, 420}, {15, 5}};
+    // Bottom, Exit, a pair of blocks on the grid, then the keys.
     const struct {
-        const char *mode;
+        int px, py;
+        char key;
+    } events[] = {{60, 540, 0},  {60, 510, 0}, {0, 0, 0},    {60, 480, 0},  {40, 450, 0},
+                  {120, 450, 0}, {40, 280, 0}, {80, 310, 0}, {120, 280, 0}, {80, 250, 0},
+                  {60, 420, 0},  {15, 5, 0},   {0, 0, 's'},  {0, 0, 'e'},   {0, 0, 'f'},
+                  {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 'D'},  {0, 0, 'q'}};
+    const struct {
         Flag paused, gameOver;
         int highScoreView, exitState;
         const char *outcomes;
-    } modes[] = {{"playing", 0, 0, 0, 0, "AAAAAAAAAAAA"},
-                 {"paused", 1, 0, 0, 0, "AAAAAARRRRA-"},
-                 {"scores", 1, 0, 1, 0, "AAARRRRRRRA-"},
-                 {"over", 0, 1, 0, 0, "AAAAAAAAAAA-"},
-                 {"credits", 0, 1, 0, 1, "--R-RR----Q-"}};
+    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAA-Q"},   // playing
+                 {1, 0, 0, 0, "AAAAAARRRRA-----A-Q"},   // paused
+                 {1, 0, 1, 0, "AAARRRRRRRA-----A-Q"},   // the high scores
+                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAA-Q"},   // game over
+                 {0, 1, 0, 1, "--R-RR----Q-AAAAA-Q"}};  // the credits
     for (const auto &m : modes) {
         std::string outcomes;
-        for (const auto &p : points) {
+        for (const auto &e : events) {
             resetWorld();
             placeButtons();
             game.paused = m.paused;
             game.gameOver = m.gameOver;
             game.highScoreView = m.highScoreView;
             game.exitState = m.exitState;
-            game.viewSide = Bottom;
-            game.board[Bottom][0][0] = game.board[Bottom][0][1] = Red;
-            if (p[1] == 250) game.viewSide = Top;  // so that Bottom is a change
-            outcomes += releaseOutcome(p[0], p[1]);
+            game.viewSide = e.py == 250 || e.key == 'd' ? Top : Bottom;  // so Bottom is a change
+            game.board[game.viewSide][0][0] = game.board[game.viewSide][0][1] = Red;
+            outcomes += outcome(e.px, e.py, e.key);
         }
-        EXPECT_EQ(outcomes, m.outcomes) << m.mode;
+        EXPECT_EQ(outcomes, m.outcomes);
     }
 }
 
 TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
-    // Stripes make the removed group tell where the click landed.
+    // On a wall of stripes the group removed tells where the click landed.
     const struct {
         int px, py;
-        bool columns;
-        int removed;  // the column (vertical stripes) or row (horizontal) emptied
-    } cases[] = {{25, 5, true, 0},     {159, 209, true, 4},  {25, 5, false, 0},
-                 {159, 209, false, 6}, {160, 209, true, -1}, {9, 5, true, -1},
-                 {159, 210, true, -1}};
+        bool columns;                     // vertical stripes, else horizontal ones
+        int points, row, column, colour;  // and what that cell holds afterwards
+    } cases[] = {{10, 0, true, 70, 0, 0, Empty},  {159, 209, true, 70, 0, 4, Empty},
+                 {10, 0, false, 50, 0, 0, Green}, {159, 209, false, 50, 5, 0, Green},
+                 {9, 5, true, 0, 0, 0, Red},      {160, 209, true, 0, 0, 4, Red},
+                 {159, 210, true, 0, 6, 4, Red}};
     for (const auto &c : cases) {
         resetWorld();
         game.viewSide = Right;
@@ -139,42 +141,9 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
         for (auto &row : game.board[Bottom])   // the next wall in memory: nothing to
             for (int &cell : row) cell = Red;  // find there by a click beside the grid
         mouseAt(kLeft, kUp, c.px, c.py);
-        if (c.removed < 0) {
-            EXPECT_EQ(game.points, 0);
-        } else if (c.columns) {
-            EXPECT_EQ(game.points, 70);
-            EXPECT_EQ(game.board[Right][0][c.removed], Empty);
-        } else {
-            EXPECT_EQ(game.points, 50);
-            EXPECT_EQ(game.board[Right][6][0], Empty);
-            EXPECT_EQ(game.board[Right][0][0], c.removed == 0 ? Green : Red);
-        }
+        EXPECT_EQ(game.points, c.points) << c.px << "," << c.py;
+        EXPECT_EQ(game.board[Right][c.row][c.column], c.colour) << c.px << "," << c.py;
     }
-}
-
-void type(const std::string &keys) {
-    for (char key : keys) onKeyboard(static_cast<unsigned char>(key), 0, 0);
-}
-
-TEST_F(Input, CommandKeys) {
-    const struct {
-        char key;
-        Flag paused;
-        int exitState, viewSide, rowsLeft;
-    } cases[] = {{'s', 0, 0, Left, 15},   {'e', 0, 0, Top, 15}, {'f', 0, 0, Right, 15},
-                 {'d', 0, 1, Bottom, 15}, {'d', 1, 0, -1, 15},  {'D', 0, 0, -1, 15},
-                 {'x', 0, 0, -1, 15},     {'n', 1, 1, -1, 0}};
-    for (const auto &c : cases) {
-        resetWorld();
-        game.viewSide = -1;  // so that any choice of wall shows
-        game.paused = c.paused;
-        game.exitState = c.exitState;
-        game.gameOver = c.exitState;
-        type(std::string(1, c.key));
-        EXPECT_EQ(game.viewSide, c.viewSide) << c.key;
-        EXPECT_EQ(game.rowsLeft, c.rowsLeft) << c.key;
-    }
-    EXPECT_THROW(type("q"), QuitCalled);
 }
 
 TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
@@ -188,11 +157,9 @@ TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
     EXPECT_STREQ(game.playerName, "Abcdefghijklmnopqrs");
     EXPECT_EQ(game.nameState, 1);
     // Each key asks the view to show the name as it now stands, and nothing else.
-    EXPECT_EQ(fake.count("requestViewRedraw"), static_cast<int>(fake.calls.size()));
-    EXPECT_EQ(fake.calls.size(), 32u);
+    EXPECT_EQ(fake.calls, Calls(32, "requestViewRedraw"));
     type("\r");
     EXPECT_EQ(game.nameState, 2);
-    EXPECT_STREQ(game.playerName, "Abcdefghijklmnopqrs");
     EXPECT_THROW(type("q"), QuitCalled);
 }
 

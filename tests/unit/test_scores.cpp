@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,14 +19,14 @@
 
 namespace {
 
+using Scores = World;  // every case has a directory of its own for "scores.dat"
+
 std::string readFile(const char *path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void writeFile(const char *path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeFile(const std::string &bytes) { std::ofstream("scores.dat", std::ios::binary) << bytes; }
 
 // One record as the file holds it, built byte by byte.
 std::string record(const std::string &name, std::int32_t score) {
@@ -43,154 +42,116 @@ const std::string kDefaultFile = record("Stack Master", 20000) + record("Cube Cr
                                  record("Quick Clicker", 6000) + record("Tunnel Diver", 5000) +
                                  record("Side Switcher", 3000) + record("Late Starter", 2000);
 
-// Every case runs in a fresh directory of its own, where "scores.dat" lives.
-class Scores : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        resetWorld();
-        home = std::filesystem::current_path();
-        char pattern[] = "/tmp/tw-scores-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        std::filesystem::current_path(dir);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(home);
-        std::filesystem::remove_all(dir);
-    }
-    // A game over whose name has been typed, or is still being typed.
-    void finishGame(const char *name, int nameState) {
-        std::snprintf(game.playerName, sizeof game.playerName, "%s", name);
-        game.nameState = nameState;
-    }
-    std::filesystem::path home, dir;
-};
+// A game over whose name has been typed (2), or is still being typed (1).
+void finishGame(const char *name, int nameState) {
+    std::snprintf(game.playerName, sizeof game.playerName, "%s", name);
+    game.nameState = nameState;
+}
 
 TEST_F(Scores, MissingOrShortFileIsReplacedByTheDefaults) {
+    ASSERT_EQ(kDefaultFile.substr(20, 4), std::string("\x20\x4e\0\0", 4));  // 20000
     for (const bool shortFile : {false, true}) {
-        if (shortFile) writeFile("scores.dat", kDefaultFile.substr(0, 239));
+        if (shortFile) writeFile(kDefaultFile.substr(0, 239));
         showHighScores();
         EXPECT_EQ(readFile("scores.dat"), kDefaultFile) << shortFile;
-        EXPECT_EQ(fake.lastHighlight, -1);
-        EXPECT_EQ(fake.lastPrompt, 0);
+        EXPECT_EQ(fake.lastHighlight * 10 + fake.lastPrompt, -10);  // no line red, no prompt
         EXPECT_EQ(fake.lastTable[9].score, 2000);
     }
-    EXPECT_EQ(kDefaultFile.substr(20, 4), std::string("\x20\x4e\0\0", 4));
-
     char nbuf[kScoreLineSize];
-    formatScoreLine(nbuf, 1, fake.lastTable[0]);
-    EXPECT_STREQ(nbuf, " 1.  Stack Master          ->   20000");
     formatScoreLine(nbuf, 10, HighScoreEntry{"Late Starter        ", 1234567});
     EXPECT_STREQ(nbuf, "10.  Late Starter          ->  1234567");
 }
 
-TEST_F(Scores, NewScoreGoesBelowEqualScoresAndPushesTheRestDown) {
+// The scores of the last table drawn, place 1 first.
+std::string shownScores() {
+    std::string text;
+    for (const HighScoreEntry &entry : fake.lastTable) text += " " + std::to_string(entry.score);
+    return text;
+}
+
+TEST_F(Scores, NewScoreGoesBelowEqualScoresAndPushesTheLastOut) {
     const struct {
         int score, place;
-        const char *below;
-    } cases[] = {
-        {25000, 0, "Stack Master        "}, {12000, 3, "Row Runner          "}, {2001, 9, nullptr}};
+        const char *scores;
+    } cases[] = {{25000, 0, " 25000 20000 15000 12000 10000 9000 7000 6000 5000 3000"},
+                 {12000, 3, " 20000 15000 12000 12000 10000 9000 7000 6000 5000 3000"},
+                 {2001, 9, " 20000 15000 12000 10000 9000 7000 6000 5000 3000 2001"}};
     for (const auto &c : cases) {
-        writeFile("scores.dat", kDefaultFile);
+        writeFile(kDefaultFile);
         finishGame("Ann", 1);
         recordScore(c.score);
-        EXPECT_EQ(fake.lastHighlight, c.place) << c.score;
-        EXPECT_EQ(fake.lastPrompt, 1);
+        EXPECT_EQ(fake.lastHighlight * 10 + fake.lastPrompt, c.place * 10 + 1) << c.score;
         EXPECT_STREQ(fake.lastTable[c.place].name, "Ann                 ");
-        EXPECT_EQ(fake.lastTable[c.place].score, c.score);
-        if (c.below) {
-            EXPECT_STREQ(fake.lastTable[c.place + 1].name, c.below);
-            EXPECT_STREQ(fake.lastTable[9].name, "Side Switcher       ");
-        }
+        EXPECT_EQ(shownScores(), c.scores);
     }
     EXPECT_EQ(fake.count("playSound data/nosoup.wav"), 0);
 }
 
-TEST_F(Scores, TypingRedrawsWithoutSavingAndEnterSaves) {
-    showHighScores();
-    finishGame("Bo", 1);
-    recordFinalScore(30000);
-    finishGame("Bob", 1);
-    recordFinalScore(30000);
-    EXPECT_EQ(readFile("scores.dat"), kDefaultFile);
-    EXPECT_EQ(fake.lastHighlight, 0);
-    EXPECT_STREQ(fake.lastTable[0].name, "Bob                 ");
-    EXPECT_EQ(fake.lastTable[1].score, 20000);  // the entry is in once, not twice
-    EXPECT_EQ(game.nameState, 1);
-
-    game.nameState = 2;
-    EXPECT_EQ(recordFinalScore(30000), 1);
-    EXPECT_EQ(readFile("scores.dat"), record("Bob", 30000) + kDefaultFile.substr(0, 9 * 24));
-    EXPECT_EQ(fake.count("playSound data/excellent.wav"), 1);
-    EXPECT_EQ(game.nameState, 0);
-}
-
-TEST_F(Scores, ScoreWithoutAPlaceEndsTheEntryAndOnlyAPlainCallGrumbles) {
-    writeFile("scores.dat", kDefaultFile);
-    finishGame("Cy", 1);
-    recordScore(2000);  // equal to place 10: no place, but not below it either
-    EXPECT_EQ(game.nameState, 0);
-    EXPECT_EQ(fake.count("drawScoreScreen"), 0);
-    EXPECT_EQ(fake.count("playSound data/nosoup.wav"), 0);
-
-    finishGame("Cy", 2);
-    recordScore(1999);
-    EXPECT_EQ(fake.count("playSound data/nosoup.wav"), 1);
-
-    // The game-over step has played its clip already.
-    finishGame("Cy", 2);
-    EXPECT_EQ(recordFinalScore(-5), 0);
-    EXPECT_EQ(game.nameState, 0);
-    EXPECT_EQ(fake.count("playSound data/nosoup.wav"), 1);
-    EXPECT_EQ(fake.count("drawScoreScreen"), 0);
-    EXPECT_EQ(readFile("scores.dat"), kDefaultFile);
-}
-
-TEST_F(Scores, NamesAreStoredAsTwentyBlankPaddedBytes) {
-    // A zero byte inside a stored name ends it on screen; saved again, the
-    // field is padded with blanks.
+TEST_F(Scores, TypingRedrawsWithoutSavingAndEnterSavesBlankPaddedNames) {
+    // A zero byte inside a stored name ends it on screen.
     std::string file = kDefaultFile;
     file[4] = '\0';
-    writeFile("scores.dat", file);
-    showHighScores();
-    EXPECT_STREQ(fake.lastTable[0].name, "Stac");
+    writeFile(file);
+    finishGame("Bo", 1);
+    recordFinalScore(30000);
+    finishGame("", 1);  // erased again
+    recordFinalScore(30000);
+    EXPECT_EQ(readFile("scores.dat"), file);
+    EXPECT_EQ(fake.lastHighlight, 0);
+    EXPECT_STREQ(fake.lastTable[0].name, "                    ");
+    EXPECT_STREQ(fake.lastTable[1].name, "Stac");  // the entry is in once, not twice
+    EXPECT_EQ(game.nameState, 1);
 
-    finishGame("", 2);
-    recordScore(20001);
-    EXPECT_EQ(readFile("scores.dat").substr(0, 48), record("", 20001) + record("Stac", 20000));
-
-    // Scores are signed: -7 beats a place 10 of -10.
-    writeFile("scores.dat", kDefaultFile.substr(0, 9 * 24) + record("Low", -10));
-    finishGame("Twenty Characters!!!", 2);
-    recordScore(-7);
-    EXPECT_EQ(readFile("scores.dat").substr(9 * 24), record("Twenty Characters!!!", -7));
+    // Saved, every name field is padded with blanks.
+    game.nameState = 2;
+    EXPECT_EQ(recordFinalScore(30000), 1);
+    EXPECT_EQ(readFile("scores.dat"),
+              record("", 30000) + record("Stac", 20000) + kDefaultFile.substr(24, 8 * 24));
+    EXPECT_EQ(fake.count("playSound data/excellent.wav"), 1);
+    EXPECT_EQ(game.nameState, 0);
 
     char padded[kNameLength + 1];
     padName("Twenty-one characters", padded);
     EXPECT_STREQ(padded, "Twenty-one character");
 }
 
-TEST_F(Scores, FailedSaveKeepsTheOldTable) {
-    writeFile("scores.dat", kDefaultFile);
-    std::filesystem::create_directory("scores.dat.tmp");  // cannot be opened, even as root
-    finishGame("Dee", 2);
-    testing::internal::CaptureStderr();
-    recordScore(50000);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n");
-    EXPECT_EQ(readFile("scores.dat"), kDefaultFile);
-    EXPECT_TRUE(std::filesystem::is_directory("scores.dat.tmp"));
-    EXPECT_EQ(fake.count("playSound data/excellent.wav"), 1);  // the clip and reset follow
+TEST_F(Scores, ScoreWithoutAPlaceEndsTheEntryAndOnlyAPlainCallGrumbles) {
+    writeFile(kDefaultFile);
+    finishGame("Cy", 1);
+    recordScore(2000);  // equal to place 10: no place, but not below it either
     EXPECT_EQ(game.nameState, 0);
+    EXPECT_EQ(fake.calls, std::vector<std::string>{});
 
-    // Opens, but the disk is full: the write is caught and the temporary removed.
-    std::filesystem::remove("scores.dat.tmp");
-    std::filesystem::create_symlink("/dev/full", "scores.dat.tmp");
-    finishGame("Dee", 2);
-    testing::internal::CaptureStderr();
-    recordScore(50000);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n");
+    finishGame("Cy", 2);
+    recordScore(1999);
+    EXPECT_EQ(fake.calls, std::vector<std::string>{"playSound data/nosoup.wav"});
+
+    finishGame("Cy", 2);  // the game-over step has played its clip already
+    EXPECT_EQ(recordFinalScore(-5), 0);
+    EXPECT_EQ(game.nameState, 0);
+    EXPECT_EQ(fake.calls.size(), 1u);
     EXPECT_EQ(readFile("scores.dat"), kDefaultFile);
-    EXPECT_FALSE(std::filesystem::is_symlink("scores.dat.tmp"));
+}
+
+TEST_F(Scores, FailedSaveKeepsTheOldTableAndSaysSo) {
+    writeFile(kDefaultFile);
+    // The temporary file cannot be opened (even by root), or it opens but the
+    // disk is full.
+    for (const char *how : {"directory", "/dev/full"}) {
+        if (how[0] == '/')
+            std::filesystem::create_symlink(how, "scores.dat.tmp");
+        else
+            std::filesystem::create_directory("scores.dat.tmp");
+        finishGame("Dee", 2);
+        testing::internal::CaptureStderr();
+        recordScore(50000);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n") << how;
+        EXPECT_EQ(readFile("scores.dat"), kDefaultFile) << how;
+        EXPECT_EQ(game.nameState, 0);  // the clip and the reset follow all the same
+        EXPECT_FALSE(std::filesystem::is_symlink("scores.dat.tmp")) << "temporary left behind";
+        std::filesystem::remove("scores.dat.tmp");
+    }
+    EXPECT_EQ(fake.count("playSound data/excellent.wav"), 2);
 
     // The defaults cannot be stored: they are still shown.
     std::filesystem::remove("scores.dat");
@@ -198,7 +159,6 @@ TEST_F(Scores, FailedSaveKeepsTheOldTable) {
     testing::internal::CaptureStderr();
     showHighScores();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing to scores.dat\n");
-    EXPECT_FALSE(std::filesystem::exists("scores.dat"));
     EXPECT_STREQ(fake.lastTable[0].name, "Stack Master        ");
 }
 
@@ -206,17 +166,14 @@ TEST_F(Scores, FailedSaveKeepsTheOldTable) {
 // new one, complete: never a short or mixed file.
 TEST_F(Scores, ASaveKilledAtAnyMomentLeavesAWholeTable) {
     HighScoreEntry before[kScorePlaces], after[kScorePlaces];
-    ASSERT_EQ(decodeScores(reinterpret_cast<const unsigned char *>(kDefaultFile.data()),
-                           kDefaultFile.size(), before),
-              1);
+    writeDefaultScores(before);
     for (int i = 0; i < kScorePlaces; ++i) {
         after[i] = before[i];
-        after[i].score += 1;
+        after[i].score += 1;  // every record differs, so a mixed file would show
     }
     unsigned char afterBytes[kScoreFileBytes];
     encodeScores(after, afterBytes);
     const std::string newFile(reinterpret_cast<char *>(afterBytes), sizeof afterBytes);
-    ASSERT_EQ(saveScoreFile(before), 1);
 
     std::mt19937 random(2026);
     for (int round = 0; round < 150; ++round) {
