@@ -1,6 +1,9 @@
 // Starting clips: choice of slot, dropped clips, failures and conversion.
 #include <malloc.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "sound_test_support.h"
 
 namespace {
@@ -45,14 +48,22 @@ std::size_t heapInUse() {
 }
 
 TEST_F(PlayTest, AClipThatCannotBeLoadedIsReportedAndLeavesItsSlotFree) {
-    const std::string missing = dir + "/cake.wav";
-    testing::internal::CaptureStderr();
-    playSound(missing.c_str());
-    const std::string err = testing::internal::GetCapturedStderr();
-    const std::string prefix = "Couldn't load " + missing + ": ";
-    EXPECT_EQ(err.rfind(prefix, 0), 0u) << err;
-    EXPECT_GT(err.size(), prefix.size() + 1) << "no reason given";
-    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    // Missing, not a WAV at all, and a WAV cut off inside its header.
+    const std::string whole = writeWav("whole.wav", kAudioRate, 16, 2, std::string(400, '\1'));
+    std::ofstream(dir + "/text.wav") << "not a sound at all\n";
+    std::ofstream(dir + "/cut.wav", std::ios::binary) << std::ifstream(whole).rdbuf();
+    std::filesystem::resize_file(dir + "/cut.wav", 30);
+    for (const char *name : {"/cake.wav", "/text.wav", "/cut.wav"}) {
+        const std::string bad = dir + name;
+        testing::internal::CaptureStderr();
+        playSound(bad.c_str());
+        const std::string err = testing::internal::GetCapturedStderr();
+        const std::string prefix = "Couldn't load " + bad + ": ";
+        EXPECT_EQ(err.rfind(prefix, 0), 0u) << err;
+        EXPECT_GT(err.size(), prefix.size() + 1) << "no reason given";
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+        EXPECT_EQ(soundSlots[0].dlen, 0u) << name;
+    }
 
     // 8-bit mono at half the rate, big enough that a leaked copy would show.
     const std::size_t bytes = 1 << 20;

@@ -128,10 +128,16 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
         int px, py;
         bool columns;                     // vertical stripes, else horizontal ones
         int points, row, column, colour;  // and what that cell holds afterwards
-    } cases[] = {{10, 0, true, 70, 0, 0, Empty},  {159, 209, true, 70, 0, 4, Empty},
-                 {10, 0, false, 50, 0, 0, Green}, {159, 209, false, 50, 5, 0, Green},
-                 {9, 5, true, 0, 0, 0, Red},      {160, 209, true, 0, 0, 4, Red},
-                 {159, 210, true, 0, 6, 4, Red}};
+    } cases[] = {{10, 0, true, 70, 0, 0, Empty},
+                 {159, 209, true, 70, 0, 4, Empty},
+                 {10, 0, false, 50, 0, 0, Green},
+                 {159, 209, false, 50, 5, 0, Green},
+                 {9, 5, true, 0, 0, 0, Red},
+                 {160, 209, true, 0, 0, 4, Red},
+                 {159, 210, true, 0, 6, 4, Red},
+                 // Beyond the window's edges, where GLUT reports a held button.
+                 {-40, -100, true, 0, 0, 0, Red},
+                 {900, 800, true, 0, 6, 4, Red}};
     for (const auto &c : cases) {
         resetWorld();
         game.viewSide = Right;

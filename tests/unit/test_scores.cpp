@@ -57,6 +57,12 @@ TEST_F(Scores, MissingOrShortFileIsReplacedByTheDefaults) {
         EXPECT_EQ(fake.lastHighlight * 10 + fake.lastPrompt, -10);  // no line red, no prompt
         EXPECT_EQ(fake.lastTable[9].score, 2000);
     }
+    // A longer file is read for its first 240 bytes; negative scores are kept.
+    writeFile(kDefaultFile.substr(0, 216) + record("In The Red", -5) + "trailing bytes");
+    showHighScores();
+    EXPECT_STREQ(fake.lastTable[9].name, "In The Red          ");
+    EXPECT_EQ(fake.lastTable[9].score, -5);
+
     char nbuf[kScoreLineSize];
     formatScoreLine(nbuf, 10, HighScoreEntry{"Late Starter        ", 1234567});
     EXPECT_STREQ(nbuf, "10.  Late Starter          ->  1234567");
