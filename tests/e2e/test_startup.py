@@ -1,39 +1,49 @@
-"""Start-up and shut-down of the real game: its two windows, a missing texture,
-a missing sound device, and the q key."""
+"""The real game's start-up, sound output and shut-down: its two windows, a
+missing texture, a missing or a captured sound device, the q key."""
+
+import array
+import time
 
 import harness
 from harness import check
 
 with harness.Display() as display:
-    # The panel window, titled Tumblewell, at 800 by 600 with its 630 by 500
-    # tunnel view; q ends the game with status 0.
-    with harness.Game(display) as game:
-        game.start()
-        window = game.wait_window()
-        check(game.geometry(window)[2:] == (800, 600), "panel window is not 800 by 600")
-        tree = display.run(["xwininfo", "-children", "-id", str(window)]).stdout
-        check(" 630x500+170+0 " in tree, "no 630 by 500 sub-window at (170, 0):\n" + tree)
-        game.keys("q")
-        check(game.wait_exit(10) == 0, "q did not end the game with status 0")
-
-    # Without green.ppm the game names the missing picture and fails, before any
-    # sub-window exists, and tries no later picture.
-    with harness.Game(display, omit=["green.ppm"]) as game:
-        game.start()
-        status = game.wait_exit(20)
-        out, err = game.output()
-        check(status not in (None, 0), "a missing texture must end with a failure status, got %r" % status)
-        check(out == "Couldn't find green texture file\n", "stdout was %r" % out)
-
     # With no usable sound device the game says so once and plays on silently.
     with harness.Game(display, env={"SDL_AUDIODRIVER": "no-such-driver"}) as game:
         game.start()
-        game.wait_window()
-        out, err = game.output()
-        lines = [line for line in err.splitlines() if line.startswith("Unable to open audio: ")]
-        check(len(lines) == 1, "expected one 'Unable to open audio' line, stderr was %r" % err)
-        check(game.running(), "the game did not keep running without sound")
+        info = display.run("xwininfo", "-name", "Tumblewell", "-stats", "-children").stdout
+        check("Width: 800\n" in info and "Height: 600\n" in info and " 630x500+170+0 " in info,
+              "no 800 by 600 window with a 630 by 500 sub-window at (170, 0):\n" + info)
+        err = game.output("stderr")
+        check(sum(line.startswith("Unable to open audio: ") for line in err.splitlines()) == 1,
+              "expected one 'Unable to open audio' line, stderr was %r" % err)
         game.keys("q")
-        check(game.wait_exit(10) == 0, "q did not end the silent game with status 0")
+        check(game.proc.wait(10) == 0, "q did not end the game with status 0")
 
-print("startup: all checks passed")
+    # Without green.ppm the game names the missing picture and fails at once.
+    with harness.Game(display, omit=["green.ppm"]) as game:
+        game.start(window=False)
+        check(game.proc.wait(20) != 0, "a missing texture must end in failure")
+        check(game.output() == "Couldn't find green texture file\n", "stdout %r" % game.output())
+
+    # SDL's disk driver captures the mixed output: a completed level (key n)
+    # puts its clip there, and a game with sound switched off stays silent.
+    peaks, env = [], {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "out.raw",
+                      "SDL_DISKAUDIODELAY": "20"}
+    for sound_on in (True, False):
+        with harness.Game(display, env=env) as game:
+            game.start()
+            if not sound_on:
+                game.click_panel(76, 511)  # Sound: off
+            game.keys("n")  # the end of the level: bonus, clip, pause
+            time.sleep(5)
+            game.keys("q")
+            check(game.proc.wait(15) == 0, "the game did not quit")
+            with open(game.path("out.raw"), "rb") as raw:
+                samples = array.array("h", raw.read())  # 16-bit little-endian stereo
+            check(len(samples) > 22050, "the device captured less than half a second")
+            peaks.append(max(map(abs, samples)))
+    check(peaks[0] > 8000, "the level's clip was not heard: peak %d" % peaks[0])
+    check(peaks[1] == 0, "sound was off but the output was not silent: peak %d" % peaks[1])
+
+print("startup: all checks passed; level clip peak %d, silent game peak %d" % tuple(peaks))

@@ -1,0 +1,85 @@
+"""The real game at ten times the pace: an untouched game ends by overflow, Speed
++ and - report the intervals, Exit shows the credits and ends the program; a
+game good enough for the high-score table keeps the name typed after it."""
+
+import time
+
+import harness
+from harness import BLACK, CYAN, RED, WHITE, check
+
+# Credits lines: (y in normalised window coordinates, colour, characters if checked).
+CREDITS = [(0.8, RED, 18), (0.75, RED, 25), (0.6, CYAN, 0), (0.5, CYAN, 0), (0.4, CYAN, 0),
+           (0.3, CYAN, 0), (-0.3, CYAN, 0), (-0.4, CYAN, 0), (-0.6, CYAN, 52), (-0.7, CYAN, 0)]
+
+
+def view_has(shot, colour, rows):  # rows of the view window, from its top
+    return any(shot.view(x, y) == colour for y in rows for x in range(0, 630, 2))
+
+
+with harness.Display() as display:
+    with harness.Game(display, speed=10) as game:
+        game.start()
+        # Twelve rows fill the four walls and the thirteenth finds Left full:
+        # 65 game seconds. Wait for a wall label longer than "Bottom".
+        shot = game.wait_for(lambda shot: (shot.text_span(10, 220, 120) or (0, 0))[1] > 10 + 8 * 6)
+        span = shot.text_span(10, 220, 120)
+        check(span and 0 < 10 + 8 * 9 - span[1] < 8, "the label is not Game Over: %s" % (span,))
+        off = [(x, y) for x in range(10, 160) for y in range(210) if shot.panel(x, y) != WHITE]
+        check(not off, "the grid is not bare white after the game over: %s" % off[:3])
+        check(shot.text_span(180, 20, 80) is None, "a wall is still named for the next row")
+
+        expected = ""
+        for x, base in [(40, 950), (120, 1000), (120, 1050)]:
+            game.click_panel(x, 450)
+            expected += "Base = %d, Current = %d\n" % (base, base)
+            time.sleep(0.3)
+            check(game.output() == expected, "stdout %r, not %r" % (game.output(), expected))
+
+        game.click_panel(76, 421)  # Exit: the credits, for ten game seconds
+        started, shot, claimed = time.time(), game.screenshot(), set()
+        # Each line starts at x = 63 with its baseline at its y; the 8 by 13 font
+        # reaches 2 pixels below that and 11 above.
+        for y, colour, length in CREDITS:
+            base = int((1 - y) / 2 * 500)
+            lit = [(x, row) for x in range(630) for row in range(base - 11, base + 2)
+                   if shot.view(x, row) != BLACK]
+            check(lit and all(shot.view(*p) == colour for p in lit), "line %s not %s" % (y, colour))
+            left, right = min(lit)[0], max(lit)[0]
+            check(63 <= left < 71 and right < 63 + 70 * 8, "line %s spans %d-%d" % (y, left, right))
+            check(not length or 0 < 63 + 8 * length - right < 8, "line %s ends at %d" % (y, right))
+            claimed.update(lit)
+        stray = [(x, y) for x in range(0, 630, 3) for y in range(0, 500, 3)
+                 if (x, y) not in claimed and shot.view(x, y) != BLACK]
+        check(not stray, "credits ground not black at %s" % stray[:3])
+        check(game.proc.wait(20) == 0, "the game did not end by itself after the credits")
+        check(time.time() - started > 0.5, "the game ended before the credits had been shown")
+        check(game.output() == expected, "unexpected output %r" % game.output())
+
+    with harness.Game(display, speed=10) as game:
+        game.start()
+        game.click_panel(76, 571)  # Scores: title a tenth of the height down, place 1 at 0.6
+        time.sleep(0.5)
+        shot = game.screenshot()
+        check(view_has(shot, CYAN, range(40, 56)) and view_has(shot, CYAN, range(90, 106)),
+              "no cyan title and first line in the view")
+        defaults = harness.score_table(game.path("scores.dat"))
+        check(defaults[0] == ("Stack Master        ", 20000), "defaults start %r" % defaults[:1])
+        game.click_panel(76, 571)  # back to the tunnel, and the game runs on
+        # Eight skipped levels pay 100 + 200 + ... + 800 = 3600 points; the walls,
+        # five rows deep from level 3 on, overflow within seconds.
+        for _ in range(8):
+            game.keys("n")
+            time.sleep(0.8)
+        # The name entry: the table's cyan title and a red prompt below it.
+        game.wait_for(lambda shot: view_has(shot, CYAN, range(40, 56))
+                      and view_has(shot, RED, range(436, 452)))
+        game.keys("Bobx", command="type")
+        game.keys("BackSpace", "Return")
+        time.sleep(0.5)
+        game.keys("q")  # the keys command the game again
+        check(game.proc.wait(15) == 0, "q did not end the game after the name was entered")
+        saved = harness.score_table(game.path("scores.dat"))
+        check(saved == defaults[:8] + [("Bob" + " " * 17, 3600), defaults[8]],
+              "scores.dat holds %r" % saved)
+
+print("play: all checks passed")
