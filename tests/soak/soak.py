@@ -20,8 +20,15 @@ KEYS = ["n", "s", "e", "f", "d", "x", "S", "BackSpace"]
 
 
 def rss_kib(pid):
-    with open("/proc/%d/status" % pid) as status:
-        return int(next(line for line in status if line.startswith("VmRSS:")).split()[1])
+    """Settled resident memory: the least of a few readings over a second, so a
+    frame's passing buffers do not count as growth."""
+    readings = []
+    for _ in range(5):
+        with open("/proc/%d/status" % pid) as status:
+            readings.append(int(next(line for line in status
+                                     if line.startswith("VmRSS:")).split()[1]))
+        time.sleep(0.25)
+    return min(readings)
 
 
 def random_point(rng):
