@@ -1,12 +1,23 @@
-// Tumblewell: SDL first, then the sound device, the windows, and the GLUT loop.
+// Tumblewell: its own options, then SDL, the sound device, the windows, and
+// the GLUT loop.
 #include <GL/glut.h>
 #include <SDL/SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
 
+#include "app/command_line.h"
+#include "app/paths.h"
 #include "app/startup.h"
+#include "assets/play_sound.h"
 
 int main(int argc, char **argv) {
+    findGameFiles();
+    clipFolder = gamePaths().data.c_str();
+    const int status = handleOptions(argc, argv, stdout);
+    if (status >= 0) return status;
+    makeScoreFolder();
+
     // Linux has no SDL main wrapper, so SDL is brought up here, with no
     // subsystem yet; the audio device opens its own.
     if (SDL_Init(SDL_INIT_NOPARACHUTE) < 0) return 1;

@@ -7,6 +7,7 @@
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "app/paths.h"
 #include "app/startup.h"
 #include "assets/sound.h"
 #include "assets/texture.h"
@@ -24,7 +25,7 @@ SDL_AudioSpec audioSpec;
 
 // Loads one block texture; a missing picture ends the start-up with its message.
 void loadBlockTexture(unsigned int &name, const char *file, const char *message) {
-    name = loadTexture(file, 1);
+    name = loadTexture(dataFile(file).c_str(), 1);
     if (name == 0) {
         std::printf("%s", message);
         // A failed start must not look like a successful one to the caller.

@@ -6,3 +6,7 @@
 // lowest free slot. Dropped silently when all eleven slots are playing. Callers
 // test game.soundOn first.
 void playSound(const char *file);
+
+// The folder that clip names such as "data/cake.wav" are read from: "" for the
+// working directory, else a path ending in '/'. Set once at start-up.
+extern const char *clipFolder;

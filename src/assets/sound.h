@@ -30,7 +30,7 @@ void fillAudioSpec(SDL_AudioSpec &spec);
 // Audio callback: adds every playing slot's next bytes into the stream.
 void mixAudio(void *userdata, std::uint8_t *stream, int len);
 
-// Reads `file` and converts it to the device format. Returns 1 with `data`
+// Reads `file` (in clipFolder) and converts it to the device format. Returns 1 with `data`
 // (to be released with std::free) and its length in bytes, or 0 after printing
 // why the clip cannot be played.
 int loadClip(const char *file, std::uint8_t *&data, std::uint32_t &len);

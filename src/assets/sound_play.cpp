@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "assets/sound.h"
 
 void *(*soundBufferAlloc)(std::size_t bytes) = std::malloc;
+const char *clipFolder = "";
 
 namespace {
 
@@ -26,7 +28,9 @@ int findFreeSlot() {
 
 }  // namespace
 
-int loadClip(const char *file, std::uint8_t *&data, std::uint32_t &len) {
+int loadClip(const char *name, std::uint8_t *&data, std::uint32_t &len) {
+    const std::string path = std::string(clipFolder) + name;
+    const char *file = path.c_str();
     SDL_AudioSpec wave;
     Uint8 *wavdata = nullptr;
     Uint32 wavlen = 0;

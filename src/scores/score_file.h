@@ -10,9 +10,11 @@
 constexpr int kScoreRecordBytes = kNameLength + 4;
 constexpr int kScoreFileBytes = kScorePlaces * kScoreRecordBytes;  // 240
 
-// Where the table lives, and where a save is put together before it replaces it.
-constexpr const char *kScoreFileName = "scores.dat";
-constexpr const char *kScoreTempName = "scores.dat.tmp";
+// Where the table lives, and where a save is put together before it replaces it:
+// "scores.dat" and "scores.dat.tmp" in the working directory until start-up
+// moves them to the player's data folder (findGameFiles in app/paths.h).
+extern const char *kScoreFileName;
+extern const char *kScoreTempName;
 
 // The first 20 characters of `name` (fewer when it ends sooner), padded with
 // blanks to exactly 20 and terminated at index 20.

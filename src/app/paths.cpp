@@ -1,0 +1,97 @@
+#include "app/paths.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "scores/score_file.h"
+
+const char *kScoreFileName = "scores.dat";
+const char *kScoreTempName = "scores.dat.tmp";
+
+namespace {
+
+GamePaths chosen;
+std::string scoreFile, scoreTemp;  // the strings behind kScoreFileName and kScoreTempName
+
+const char *const kTextures[] = {"red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"};
+
+std::string folder(std::string path) {
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path;
+}
+
+std::string environment(const char *name) {
+    const char *value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// Creates `path` and every missing folder above it, private to the player as
+// the data folders of a home directory should be. Failures show later, when
+// the table cannot be saved.
+void makeFolders(const std::string &path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        mkdir(path.substr(0, slash).c_str(), 0700);
+    }
+}
+
+}  // namespace
+
+GamePaths choosePaths(const PathFacts &facts) {
+    GamePaths paths;
+    if (facts.texturesHere) return paths;
+
+    if (!facts.dataOverride.empty()) {
+        paths.data = folder(facts.dataOverride);
+    } else {
+        const std::size_t slash = facts.executable.rfind('/');
+        if (slash != std::string::npos)
+            paths.data = facts.executable.substr(0, slash + 1) + "../share/tumblewell/";
+    }
+
+    // Relative XDG_DATA_HOME values are invalid and ignored, as the base
+    // directory rules ask.
+    if (!facts.dataHome.empty() && facts.dataHome[0] == '/')
+        paths.scores = folder(facts.dataHome) + "tumblewell/";
+    else if (!facts.home.empty())
+        paths.scores = folder(facts.home) + ".local/share/tumblewell/";
+    return paths;
+}
+
+void findGameFiles() {
+    PathFacts facts;
+    for (const char *texture : kTextures) facts.texturesHere |= access(texture, F_OK) == 0;
+    char exe[4096];
+    const ssize_t length = readlink("/proc/self/exe", exe, sizeof exe);
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof exe)
+        facts.executable.assign(exe, static_cast<std::size_t>(length));
+    facts.dataOverride = environment("TUMBLEWELL_DATA_DIR");
+    facts.dataHome = environment("XDG_DATA_HOME");
+    facts.home = environment("HOME");
+    if (facts.home.empty()) {
+        const passwd *user = getpwuid(getuid());
+        if (user != nullptr && user->pw_dir != nullptr) facts.home = user->pw_dir;
+    }
+
+    chosen = choosePaths(facts);
+    // Shown by --help and in messages, so without the detour through bin/..
+    if (char *real = chosen.data.empty() ? nullptr : realpath(chosen.data.c_str(), nullptr)) {
+        chosen.data = folder(real);
+        std::free(real);
+    }
+    scoreFile = chosen.scores + "scores.dat";
+    scoreTemp = chosen.scores + "scores.dat.tmp";
+    kScoreFileName = scoreFile.c_str();
+    kScoreTempName = scoreTemp.c_str();
+}
+
+void makeScoreFolder() {
+    if (!chosen.scores.empty()) makeFolders(chosen.scores);
+}
+
+const GamePaths &gamePaths() { return chosen; }
+
+std::string dataFile(const char *name) { return chosen.data + name; }

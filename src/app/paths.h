@@ -1,0 +1,43 @@
+// Where the game finds its pictures and clips and keeps its high-score table.
+// Started from its source tree, the game works in the working directory as it
+// always has; installed, it reads its data beside its own executable and keeps
+// the table in the player's data folder, so it runs from any folder.
+#pragma once
+
+#include <string>
+
+// What the rules look at, gathered from the running process by findGameFiles.
+struct PathFacts {
+    bool texturesHere = false;  // the working directory holds a block texture
+    std::string executable;     // the program's own path, "" when unknown
+    std::string dataOverride;   // TUMBLEWELL_DATA_DIR, "" when unset
+    std::string dataHome;       // XDG_DATA_HOME, "" when unset
+    std::string home;           // the player's home folder, "" when unknown
+};
+
+// Folders as prefixes of file names: "" is the working directory, anything
+// else ends in '/'.
+struct GamePaths {
+    std::string data;    // the textures, and data/*.wav below it
+    std::string scores;  // "scores.dat" and its temporary file
+};
+
+// The rules. A working directory with a texture in it is a source tree: both
+// folders are the working directory. Otherwise the data comes from
+// TUMBLEWELL_DATA_DIR when set, else from ../share/tumblewell beside the
+// executable's folder, and the table lives in $XDG_DATA_HOME/tumblewell
+// (an absolute XDG_DATA_HOME only), else in ~/.local/share/tumblewell.
+GamePaths choosePaths(const PathFacts &facts);
+
+// Gathers the facts, applies the rules and points kScoreFileName and
+// kScoreTempName at the chosen folder.
+void findGameFiles();
+
+// Creates the table's folder when missing, before the game starts.
+void makeScoreFolder();
+
+// The folders chosen by findGameFiles (both "" before it runs).
+const GamePaths &gamePaths();
+
+// `name` (a texture or "data/<clip>.wav") in the data folder.
+std::string dataFile(const char *name);
