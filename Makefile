@@ -6,9 +6,12 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
               libsdl1.2-dev libgtest-dev python3 x11-utils
-TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri clang libclang-rt-14-dev clang-tidy cppcheck
+PACKAGE_DEPS := dpkg-dev
+TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri clang libclang-rt-14-dev clang-tidy cppcheck \
+              desktop-file-utils appstream man-db lintian $(PACKAGE_DEPS)
+PREFIX     ?= /usr/local
 
-.PHONY: all build run test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench
+.PHONY: all build run install package test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench
 
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
@@ -35,6 +38,16 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@tools/check-display.sh
 	./$(BUILD)/tumblewell
+
+# make install PREFIX=/usr DESTDIR=/tmp/stage: the game, its data and its
+# desktop files (the program lands in PREFIX/games).
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# build/tumblewell_<version>_<arch>.deb, installing under /usr.
+package: build
+	@tools/ensure-packages.sh $(PACKAGE_DEPS)
+	cd $(BUILD) && cpack
 
 # Every test: the normal build, then the same tests built with AddressSanitizer
 # and UndefinedBehaviorSanitizer, the mixer under ThreadSanitizer, each fuzzer

@@ -1,0 +1,78 @@
+"""The installed game: install rules into a moved prefix, the desktop files'
+validators, the program's own options without a display, the game started
+from an unrelated empty folder with its table in the player's data folder, and
+the Debian package's contents, dependencies and lintian verdict."""
+
+import glob
+import os
+import re
+import subprocess
+import tempfile
+import time
+
+import harness
+from harness import check
+
+BUILD = os.path.dirname(harness.BINARY)
+
+
+def run(*args, **kwargs):
+    done = subprocess.run(args, capture_output=True, text=True, **kwargs)
+    check(done.returncode == 0, "%s failed: %s%s" % (args[0], done.stdout, done.stderr))
+    return done
+
+
+with tempfile.TemporaryDirectory() as scratch:
+    # Installed under /usr in a staging folder: the game must find its data
+    # from where it actually lies.
+    stage, home = os.path.join(scratch, "stage"), os.path.join(scratch, "home")
+    run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
+    usr = stage + "/usr"
+    binary = usr + "/games/tumblewell"
+    run("desktop-file-validate", *glob.glob(usr + "/share/applications/*.desktop"))
+    run("appstreamcli", "validate", "--no-net", *glob.glob(usr + "/share/metainfo/*.xml"))
+    man = run("man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z",
+              usr + "/share/man/man6/tumblewell.6.gz", env=dict(os.environ, MANWIDTH="80"))
+    check(man.stderr == "", "the manual page has warnings: " + man.stderr)
+
+    os.mkdir(home)
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "XDG_DATA_HOME")}
+    env["HOME"] = home
+    version = run(binary, "--version", env=env, cwd=scratch).stdout
+    check(re.fullmatch(r"tumblewell \d+\.\d+\.\d+\n", version), "--version printed %r" % version)
+    usage = run(binary, "--help", env=env, cwd=scratch).stdout
+    check("Controls:" in usage and usr + "/share/tumblewell/data/*.wav" in usage
+          and home + "/.local/share/tumblewell/scores.dat" in usage, "--help printed " + usage)
+    check(os.listdir(home) == [], "--help left files in the home folder")
+
+    with harness.Display() as display, harness.Game(display, binary=binary,
+                                                    env={"HOME": home}) as game:
+        game.start()
+        check(game.screenshot().grid() == harness.start_board()[0],
+              "the installed game did not show the usual first wall")
+        game.click_panel(76, 571)  # Scores: the table is made with its defaults
+        time.sleep(0.5)
+        table = harness.score_table(home + "/.local/share/tumblewell/scores.dat")
+        check(table[0] == ("Stack Master        ", 20000), "the new table starts %r" % table[:1])
+        game.click_panel(76, 571)
+        game.keys("n")  # the level's clip comes from the installed data
+        time.sleep(1)
+        check("Couldn't" not in game.output("stderr"), "stderr: " + game.output("stderr"))
+        check(sorted(os.listdir(game.workdir)) == ["stderr", "stdout"],
+              "the game wrote into its working folder: %s" % os.listdir(game.workdir))
+
+    # The package: everything under /usr, Depends from the linked libraries,
+    # and nothing lintian counts as an error or a warning.
+    run("cpack", "--config", BUILD + "/CPackConfig.cmake", "-B", scratch, cwd=BUILD)
+    deb = glob.glob(scratch + "/tumblewell_*.deb")[0]
+    listing = run("dpkg-deb", "-c", deb).stdout
+    for path in ["usr/games/tumblewell", "usr/share/tumblewell/red.ppm",
+                 "usr/share/tumblewell/data/cake.wav", "usr/share/man/man6/tumblewell.6.gz",
+                 "usr/share/icons/hicolor/48x48/apps/tumblewell.png",
+                 "usr/share/icons/hicolor/128x128/apps/tumblewell.png"]:
+        check(" ./%s\n" % path in listing, "the package lacks " + path)
+    info = run("dpkg-deb", "-I", deb).stdout
+    check(re.search(r"Depends: .*libglut.*libsdl1\.2", info), "Depends are not computed: " + info)
+    run("lintian", "--fail-on", "error,warning", deb)
+
+print("install: all checks passed")
