@@ -77,7 +77,7 @@ void findGameFiles() {
     }
 
     chosen = choosePaths(facts);
-    // Shown by --help and in messages, so without the detour through bin/..
+    // Shown by --help and in messages, so without the detour through games/..
     if (char *real = chosen.data.empty() ? nullptr : realpath(chosen.data.c_str(), nullptr)) {
         chosen.data = folder(real);
         std::free(real);
