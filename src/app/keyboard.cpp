@@ -6,14 +6,21 @@
 #include "app/input.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "render/view.h"
 
 namespace {
 
 constexpr unsigned char kEnter = 13;
 constexpr unsigned char kBackspace = 8;
 
-// Every key goes into the name until Enter. It never grows past its storage:
-// once full, only Enter and Backspace do anything.
+// A name holds what can be printed: ASCII 32 to 126. Tab, Escape, Delete and
+// the other control keys would garble the table, and the bitmap font has no
+// picture for the bytes of accented letters (GLUT hands over Latin-1), which
+// would leave the name short on screen and the score column out of line.
+bool printable(unsigned char key) { return key >= 32 && key <= 126; }
+
+// Printable keys go into the name until Enter. It never grows past its
+// storage: once full, only Enter and Backspace do anything.
 void typeName(unsigned char key) {
     char *name = game.playerName;
     const std::size_t length = std::strlen(name);
@@ -21,7 +28,7 @@ void typeName(unsigned char key) {
         game.nameState = 2;
     } else if (key == kBackspace) {
         if (length > 0) name[length - 1] = '\0';
-    } else if (length < static_cast<std::size_t>(kNameLength)) {
+    } else if (printable(key) && length < static_cast<std::size_t>(kNameLength)) {
         name[length] = static_cast<char>(key);
         name[length + 1] = '\0';
     }
@@ -38,9 +45,12 @@ void viewSideKey(int side) {
 void onKeyboard(unsigned char key, int, int) {
     if (game.nameState == 1) {
         typeName(key);
-        // The view shows the name in the table as it is typed; after Enter it
-        // stores the table.
-        requestViewRedraw();
+        // The view shows the name in the table as it is typed. Enter stores
+        // the table at once, before a key that follows can act as a command.
+        if (game.nameState == 2)
+            drawView();
+        else
+            requestViewRedraw();
         return;
     }
     switch (key) {

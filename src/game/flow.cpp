@@ -12,6 +12,7 @@
 #include "game/pacing.h"
 #include "render/panel.h"
 #include "render/view.h"
+#include "scores/high_scores.h"
 
 namespace {
 
@@ -123,15 +124,16 @@ void advanceRowPush() {
         drawView();
         drawPanel();
     } else if (game.gameOver != 1) {
-        // The wall is full up to its mouth: the game is over, and the keys
-        // now type the player's name.
+        // The wall is full up to its mouth: the game is over. A score good
+        // enough for the table makes the keys type the player's name.
         game.gameOver = 1;
-        game.nameState = 1;
+        game.nameState = scoreEarnsPlace(game.points);
         clearBoard();
         playClip(game.level >= 4 ? "data/excellent.wav" : "data/nosoup.wav");
-        // The view turns to the high-score table, where the final score waits
-        // for the player's name.
-        requestViewRedraw();
+        // Then the view turns to the table, where the final score waits for
+        // the name; any other score leaves the view with its last picture,
+        // the blocks that ended the game.
+        if (game.nameState == 1) requestViewRedraw();
     }
     for (int &cell : game.nextRow) cell = Empty;
     game.rowsLeft -= 1;

@@ -58,12 +58,10 @@ void idleRedraw() {
     }
     const Millis since = elapsedMs() - lastIdleFrame;
     if (since < kFrameMs) sleepMs(static_cast<int>(kFrameMs - since));
-    // The fingerprint of what is drawn: the timed steps run after the picture
-    // and may change the state, which the next pass then draws.
-    const std::uint64_t picture = panelPicture();
     drawPanel();
     lastIdleFrame = elapsedMs();
-    lastIdlePicture = picture;
 }
+
+void notePanelDrawn() { lastIdlePicture = panelPicture(); }
 
 void idleRest() { sleepMs(static_cast<int>(kFrameMs)); }

@@ -9,3 +9,9 @@ void idleRedraw();
 
 // An idle pass with nothing to draw gives the processor away for a frame.
 void idleRest();
+
+// Whatever draws the panel calls this with the state it shows, before the
+// timed steps that run after the picture may change it: the idle step compares
+// the state with this record, so a frame drawn by a mouse event (a button
+// pressed, then released with no redraw of its own) counts like its own.
+void notePanelDrawn();

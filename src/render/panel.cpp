@@ -9,6 +9,7 @@
 #include "app/button.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/pacing.h"
 #include "render/draw_helpers.h"
 
 namespace {
@@ -132,6 +133,7 @@ void drawPanel() {
 
     glFlush();
     glutSwapBuffers();
+    notePanelDrawn();
     // A finished row is pushed here; a push redraws both windows, this one from
     // inside this call, and that inner frame finds no row to push.
     advanceRowPush();

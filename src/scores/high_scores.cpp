@@ -1,5 +1,6 @@
 #include "scores/high_scores.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -27,6 +28,15 @@ void readScores(HighScoreEntry scorelist[kScorePlaces]) {
     if (!readScoreFile(scorelist)) writeDefaultScores(scorelist);
 }
 
+// The index where newScore goes, or kScorePlaces when it earns no place. A
+// score equal to one in the table goes below it: the earlier player keeps the
+// place.
+int findPlace(const HighScoreEntry scorelist[kScorePlaces], int newScore) {
+    int place = 0;
+    while (place < kScorePlaces && scorelist[place].score >= newScore) ++place;
+    return place;
+}
+
 // Returns 1 when the score has a place and the screen was drawn, else 0.
 int placeScore(int newScore, bool lowScoreClip) {
     HighScoreEntry scorelist[kScorePlaces] = {};
@@ -35,10 +45,7 @@ int placeScore(int newScore, bool lowScoreClip) {
     if (lowScoreClip && newScore < scorelist[kScorePlaces - 1].score && game.soundOn == 1)
         playSound("data/nosoup.wav");
 
-    // A score equal to one in the table goes below it: the earlier player
-    // keeps the place.
-    int place = 0;
-    while (place < kScorePlaces && scorelist[place].score >= newScore) ++place;
+    const int place = findPlace(scorelist, newScore);
     if (place == kScorePlaces) {
         game.nameState = 0;
         return 0;
@@ -50,12 +57,25 @@ int placeScore(int newScore, bool lowScoreClip) {
     scorelist[place].score = newScore;
     std::memcpy(scorelist[place].name, tempname, sizeof tempname);
 
-    drawScoreScreen(scorelist, place, 1);
-
     // While the name is being typed the screen is redrawn with it as it
     // stands; only Enter makes it final.
-    if (game.nameState != 2) return 1;
-    if (!saveScoreFile(scorelist)) std::fputs("Error writing scores.dat\n", stderr);
+    if (game.nameState != 2) {
+        drawScoreScreen(scorelist, place, 1, nullptr);
+        return 1;
+    }
+    // Once the name is in, the prompt gives way to what became of the save:
+    // the player must not be asked again for a name already taken, nor be
+    // left to believe a score is kept when it is not.
+    char note[kScoreLineSize];
+    if (saveScoreFile(scorelist)) {
+        std::snprintf(note, sizeof note, "Score saved.");
+    } else {
+        const int reason = errno;  // the save's own reason, before anything else runs
+        std::fputs("Error writing scores.dat\n", stderr);
+        std::snprintf(note, sizeof note, "Your score could not be saved: %s.",
+                      std::strerror(reason));
+    }
+    drawScoreScreen(scorelist, place, 0, note);
     if (game.soundOn == 1) playSound("data/excellent.wav");
     game.nameState = 0;
     return 1;
@@ -78,9 +98,15 @@ void writeDefaultScores(HighScoreEntry table[kScorePlaces]) {
 void showHighScores() {
     HighScoreEntry scorelist[kScorePlaces] = {};
     readScores(scorelist);
-    drawScoreScreen(scorelist, -1, 0);
+    drawScoreScreen(scorelist, -1, 0, nullptr);
 }
 
 void recordScore(int newScore) { placeScore(newScore, true); }
 
 int recordFinalScore(int newScore) { return placeScore(newScore, false); }
+
+int scoreEarnsPlace(int newScore) {
+    HighScoreEntry scorelist[kScorePlaces] = {};
+    readScores(scorelist);
+    return findPlace(scorelist, newScore) < kScorePlaces ? 1 : 0;
+}

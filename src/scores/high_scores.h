@@ -16,8 +16,9 @@ void writeDefaultScores(HighScoreEntry table[kScorePlaces]);
 // Reads the table and draws it in the view window.
 void showHighScores();
 
-// Places newScore under game.playerName, draws the table with the name prompt
-// and, once game.nameState is 2, saves it.
+// Places newScore under game.playerName and draws the table with the name
+// prompt; once game.nameState is 2, saves it instead and draws the table with
+// a line saying whether the save worked.
 void recordScore(int newScore);
 
 // recordScore for the final score of a game whose game-over step has already
@@ -27,10 +28,15 @@ void recordScore(int newScore);
 // the caller has the window to itself).
 int recordFinalScore(int newScore);
 
+// 1 when newScore would take a place in the table as it is now, else 0.
+int scoreEarnsPlace(int newScore);
+
 // Draws the high-score screen into the view window: the ten lines, the one at
-// `highlight` (or none, for -1) in red, and the praise and name prompt when
-// `prompt` is non-zero.
-void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt);
+// `highlight` (or none, for -1) in red, and below them the praise and name
+// prompt when `prompt` is non-zero, else the one line `note` when there is one
+// (how the save of the name went).
+void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt,
+                     const char *note);
 
 // The screen line of `entry` at `place` (1 to 10) into nbuf: the place in two
 // columns, a full stop, the name, an arrow and the score in six columns.

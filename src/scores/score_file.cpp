@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -63,13 +64,16 @@ int readScoreFile(HighScoreEntry table[kScorePlaces]) {
 
 namespace {
 
-// Writes, flushes and closes; 0 if any step failed. The file is closed either way.
+// Writes, flushes and closes; 0 if any step failed, with errno holding the
+// reason of the first step that failed. The file is closed either way.
 int writeAndClose(std::FILE *file, const unsigned char *bytes, std::size_t size) {
     int ok = std::fwrite(bytes, 1, size, file) == size;
     ok = ok && std::fflush(file) == 0;
     ok = ok && fsync(fileno(file)) == 0;
-    ok = (std::fclose(file) == 0) && ok;
-    return ok;
+    const int reason = errno;
+    const int closed = std::fclose(file) == 0;  // sets errno only when it fails
+    if (!ok) errno = reason;
+    return ok && closed;
 }
 
 }  // namespace
@@ -84,7 +88,9 @@ int saveScoreFile(const HighScoreEntry table[kScorePlaces]) {
     if (file == nullptr) return 0;
     if (!writeAndClose(file, bytes, sizeof bytes) ||
         std::rename(kScoreTempName, kScoreFileName) != 0) {
+        const int reason = errno;  // the player is told this, not how the cleanup went
         std::remove(kScoreTempName);
+        errno = reason;
         return 0;
     }
     return 1;

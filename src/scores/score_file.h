@@ -35,6 +35,7 @@ int readScoreFile(HighScoreEntry table[kScorePlaces]);
 
 // Replaces "scores.dat" with `table` as a whole: the records are written to
 // the temporary file, flushed to disk and renamed over the table. Returns 1 on
-// success; on any failure returns 0, the temporary file is gone and the old
-// "scores.dat" is as it was. Prints nothing: the caller reports.
+// success; on any failure returns 0 with errno holding the reason of the
+// first call that failed, the temporary file is gone and the old "scores.dat"
+// is as it was. Prints nothing: the caller reports.
 int saveScoreFile(const HighScoreEntry table[kScorePlaces]);

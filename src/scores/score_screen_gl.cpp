@@ -11,7 +11,8 @@ void *const kFont = GLUT_BITMAP_8_BY_13;
 
 // The text sits at depth 0 of the tunnel view's frame, where x and y run from
 // -1 to 1 across the window; the screen loads no matrix of its own.
-void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt) {
+void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt,
+                     const char *note) {
     glutSetWindow(game.viewWindow);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
@@ -24,6 +25,11 @@ void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, in
         glColor3f(1.0f, 0.0f, 0.0f);
         drawText(-0.4f, -0.75f, kFont, "Mighty Impressive!");
         drawText(-0.8f, -0.8f, kFont, "Type in your name and press 'Enter' to store your score.");
+    } else if (note != nullptr) {
+        // In the prompt's place, in a colour of its own so that it is not read
+        // as the prompt still standing.
+        glColor3f(1.0f, 1.0f, 0.0f);
+        drawText(-0.8f, -0.8f, kFont, note);
     }
 
     char nbuf[kScoreLineSize];

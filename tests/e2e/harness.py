@@ -118,9 +118,10 @@ class Game:
     """The real game in a scratch directory with the textures (less `omit`) and clips,
     or, given an installed `binary`, in an empty one."""
 
-    def __init__(self, display, omit=(), speed=None, env=None, binary=None):
+    def __init__(self, display, omit=(), speed=None, env=None, binary=None, user=None):
         self.display, self.omit, self.speed, self.extra_env = display, omit, speed, env or {}
         self.proc, self.binary = None, binary
+        self.user = user  # run as that uid, as root ignores permissions
 
     def __enter__(self):
         self.workdir = tempfile.mkdtemp(prefix="tumblewell-e2e-")
@@ -148,13 +149,22 @@ class Game:
         """Starts the game and, unless `window` is False, waits for its window."""
         env = {"LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy", **self.display.env(),
                **self.extra_env}
+        clock = {}
         if self.speed:
             # faketime's own preload without its wrapper, so that proc is the game
             # and a killed game leaves no semaphore behind for a later one.
-            env.update(LD_PRELOAD="/usr/$LIB/faketime/libfaketime.so.1",
-                       FAKETIME="+0 x%g" % self.speed)
+            clock = {"LD_PRELOAD": "/usr/$LIB/faketime/libfaketime.so.1",
+                     "FAKETIME": "+0 x%g" % self.speed}
+        command = [self.binary or BINARY]
+        if self.user is None:
+            env.update(clock)
+        else:
+            # The clock goes to the game alone, not to setpriv, which would make
+            # faketime's semaphore as root where the game cannot open it.
+            command = (["setpriv", "--reuid=%d" % self.user, "--regid=%d" % self.user,
+                        "--clear-groups", "env"] + ["%s=%s" % kv for kv in clock.items()] + command)
         with open(self.path("stdout"), "wb") as out, open(self.path("stderr"), "wb") as err:
-            self.proc = subprocess.Popen([self.binary or BINARY], cwd=self.workdir, env=env, stdout=out,
+            self.proc = subprocess.Popen(command, cwd=self.workdir, env=env, stdout=out,
                                          stderr=err)
         if window:
             self.wait_window()

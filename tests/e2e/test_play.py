@@ -1,11 +1,15 @@
-"""The real game at ten times the pace: an untouched game ends by overflow, Speed
-+ and - report the intervals, Exit shows the credits and ends the program; a
-game good enough for the high-score table keeps the name typed after it."""
+"""The real game at ten times the pace: an untouched game ends by overflow and
+keeps its last picture, Speed + and - report the intervals, Exit shows the
+credits and ends the program; a game good enough for the high-score table keeps
+the name typed after it, or says why it could not."""
 
+import os
 import time
 
 import harness
 from harness import BLACK, CYAN, RED, WHITE, check
+
+YELLOW = (255, 255, 0)
 
 # Credits lines: (y in normalised window coordinates, colour, characters if checked).
 CREDITS = [(0.8, RED, 18), (0.75, RED, 25), (0.6, CYAN, 0), (0.5, CYAN, 0), (0.4, CYAN, 0),
@@ -14,6 +18,60 @@ CREDITS = [(0.8, RED, 18), (0.75, RED, 25), (0.6, CYAN, 0), (0.5, CYAN, 0), (0.4
 
 def view_has(shot, colour, rows):  # rows of the view window, from its top
     return any(shot.view(x, y) == colour for y in rows for x in range(0, 630, 2))
+
+
+def check_view_kept_blocks(shot):
+    """A game over that earns no place leaves the view as it was: coloured blocks."""
+    check(any(max(shot.view(x, y)) - min(shot.view(x, y)) > 80 for x in range(0, 630, 3)
+              for y in range(0, 500, 3)), "the view was blanked at a game over with no place")
+
+
+def check_click_drawn_released(game):
+    """Left clicked after a game over, Left in view: nothing but the idle step redraws it."""
+    def look(shot):
+        return [shot.panel(x, y) for x in range(0, 84, 2) for y in range(270, 294, 2)]
+    before = look(game.screenshot())
+    game.click_panel(40, 281)
+    time.sleep(0.5)  # press and release have been handled (none of it shows otherwise)
+    check(look(game.wait_for(lambda shot: look(shot) == before, 3)) == before,
+          "Left is still drawn pressed after a click")
+
+
+def play_to_a_place(game):
+    """Skips eight levels for 3600 points; the walls, five rows deep from level 3 on,
+    overflow within seconds. Returns at the table's cyan title and red prompt."""
+    for _ in range(8):
+        game.keys("n")
+        time.sleep(0.8)
+    game.wait_for(lambda shot: view_has(shot, CYAN, range(40, 56))
+                  and view_has(shot, RED, range(436, 452)))
+
+
+def check_save_line(game, text):
+    """After Enter one yellow line, `text`, stands in place of the red praise and prompt."""
+    def span(shot):  # the yellow columns on the prompt's line, baseline 450
+        lit = [x for x in range(630) for y in range(439, 453) if shot.view(x, y) == YELLOW]
+        return (min(lit), max(lit)) if lit else None
+    shot = game.wait_for(span, 5)
+    check(not view_has(shot, RED, range(425, 453)), "the prompt is still shown after Enter")
+    got = span(shot)
+    check(got and 63 <= got[0] < 71 and 0 < 63 + 8 * len(text) - got[1] < 8,
+          "the line after Enter spans %s, not the length of %r" % (got, text))
+
+
+def check_read_only_save(display):
+    """A player who may not write the game's folder is told why, and scores.dat stays."""
+    table = (b"Old Hand".ljust(20) + b"\xe8\x03\0\0") * 10  # ten scores of 1000
+    with harness.Game(display, speed=10, user=65534) as game:
+        with open(game.path("scores.dat"), "wb") as out:
+            out.write(table)
+        os.chmod(game.workdir, 0o555)
+        game.start()
+        play_to_a_place(game)
+        game.keys("E", "Return")
+        check_save_line(game, "Your score could not be saved: Permission denied.")
+        with open(game.path("scores.dat"), "rb") as kept:
+            check(kept.read() == table, "scores.dat changed")
 
 
 with harness.Display() as display:
@@ -27,6 +85,8 @@ with harness.Display() as display:
         off = [(x, y) for x in range(10, 160) for y in range(210) if shot.panel(x, y) != WHITE]
         check(not off, "the grid is not bare white after the game over: %s" % off[:3])
         check(shot.text_span(180, 20, 80) is None, "a wall is still named for the next row")
+        check_click_drawn_released(game)
+        check_view_kept_blocks(game.screenshot())
 
         expected = ""
         for x, base in [(40, 950), (120, 1000), (120, 1050)]:
@@ -65,21 +125,16 @@ with harness.Display() as display:
         defaults = harness.score_table(game.path("scores.dat"))
         check(defaults[0] == ("Stack Master        ", 20000), "defaults start %r" % defaults[:1])
         game.click_panel(76, 571)  # back to the tunnel, and the game runs on
-        # Eight skipped levels pay 100 + 200 + ... + 800 = 3600 points; the walls,
-        # five rows deep from level 3 on, overflow within seconds.
-        for _ in range(8):
-            game.keys("n")
-            time.sleep(0.8)
-        # The name entry: the table's cyan title and a red prompt below it.
-        game.wait_for(lambda shot: view_has(shot, CYAN, range(40, 56))
-                      and view_has(shot, RED, range(436, 452)))
+        play_to_a_place(game)
         game.keys("Bobx", command="type")
-        game.keys("BackSpace", "Return")
-        time.sleep(0.5)
+        game.keys("Tab", "BackSpace", "Return")  # Tab is no letter of the name
+        check_save_line(game, "Score saved.")
         game.keys("q")  # the keys command the game again
         check(game.proc.wait(15) == 0, "q did not end the game after the name was entered")
         saved = harness.score_table(game.path("scores.dat"))
         check(saved == defaults[:8] + [("Bob" + " " * 17, 3600), defaults[8]],
               "scores.dat holds %r" % saved)
+
+    check_read_only_save(display)
 
 print("play: all checks passed")

@@ -9,6 +9,7 @@
 #include "assets/play_sound.h"
 #include "game/clock.h"
 #include "game/flow.h"
+#include "game/pacing.h"
 #include "render/credits.h"
 #include "render/panel.h"
 #include "render/view.h"
@@ -28,22 +29,26 @@ void resetWorld() {
         *b = Button();
 }
 
-// The real panel runs the exit timer first and the row push last; so does the
-// fake, so that the timed steps behave as in the game.
+// The real panel runs the exit timer first and the row push last, and notes
+// the picture in between; so does the fake, so that the timed steps and the
+// idle step's pacing behave as in the game.
 void drawPanel() {
     fake.calls.push_back("drawPanel");
     checkExitTimer();
+    notePanelDrawn();
     advanceRowPush();
 }
 
 void drawView() { fake.calls.push_back("drawView"); }
 void showCredits() { fake.calls.push_back("showCredits"); }
 
-void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt) {
+void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt,
+                     const char *note) {
     fake.calls.push_back("drawScoreScreen");
     std::copy(table, table + kScorePlaces, fake.lastTable);
     fake.lastHighlight = highlight;
     fake.lastPrompt = prompt;
+    fake.lastNote = note != nullptr ? note : "";
 }
 
 void requestViewRedraw() { fake.calls.push_back("requestViewRedraw"); }

@@ -21,6 +21,7 @@ struct FakeFrame {
     HighScoreEntry lastTable[kScorePlaces] = {};
     int lastHighlight = -2;
     int lastPrompt = -1;
+    std::string lastNote;  // "" when none
 
     int count(const std::string &call) const;
     void clear() { calls.clear(); }

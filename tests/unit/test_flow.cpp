@@ -50,16 +50,19 @@ TEST_F(Flow, TicksStrictlyAfterTheIntervalMakeARowPushedAfter400msIntoEachWallIn
 }
 
 TEST_F(Flow, ARowOntoAFullWallEndsTheGame) {
+    // The panel waits for its next redraw; the view turns to the table only
+    // for a score that earns a place there, else it keeps the last blocks.
     const struct {
-        int level;
+        int level, points;
         Flag sound;
-        Calls calls;  // the panel waits for its next redraw; the view turns to the table
-    } cases[] = {{3, 1, {"drawPanel", clip("nosoup"), "requestViewRedraw"}},
-                 {4, 1, {"drawPanel", clip("excellent"), "requestViewRedraw"}},
-                 {4, 0, {"drawPanel", "requestViewRedraw"}}};
+        Calls calls;
+    } cases[] = {{3, 0, 1, {"drawPanel", clip("nosoup")}},
+                 {4, 2001, 1, {"drawPanel", clip("excellent"), "requestViewRedraw"}},
+                 {4, 2000, 0, {"drawPanel"}}};
     for (const auto &c : cases) {
         resetWorld();
         game.level = c.level;
+        game.points = c.points;
         game.soundOn = c.sound;
         game.pushSide = Bottom;  // not the wall in view
         for (int row = 0; row < kRows; ++row) game.board[Bottom][row][2] = Green;
@@ -68,7 +71,7 @@ TEST_F(Flow, ARowOntoAFullWallEndsTheGame) {
         fake.now = 401;
         onIdle();
         EXPECT_EQ(fake.calls, c.calls);
-        EXPECT_EQ(game.gameOver + game.nameState, 2);
+        EXPECT_EQ(game.gameOver * 10 + game.nameState, c.points > 2000 ? 11 : 10);
         EXPECT_EQ(blocksOn(Left) + blocksOn(Bottom) + game.nextRow[0], 0);
         EXPECT_EQ(game.rowsLeft * 10 + game.pushSide, 140);
     }

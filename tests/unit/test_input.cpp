@@ -155,17 +155,18 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
 TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
     game.gameOver = 1;
     game.nameState = 1;
-    type("\bq\bAB\b");
-    EXPECT_STREQ(game.playerName, "A");  // q was a letter of the name, not a quit
-    type("bcdefghijklmnopqrstuvwxyz");
-    EXPECT_STREQ(game.playerName, "Abcdefghijklmnopqrst");  // full at 20
+    type("\bq\bAB\b\t\x1b\x1f\x7f\xe9");  // neither control keys nor Latin-1 go in
+    EXPECT_STREQ(game.playerName, "A");   // q was a letter of the name, not a quit
+    type(" ~cdefghijklmnopqrstuvwxyz");
+    EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqrs");  // full at 20
     type("\b");
-    EXPECT_STREQ(game.playerName, "Abcdefghijklmnopqrs");
+    EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqr");
     EXPECT_EQ(game.nameState, 1);
     // Each key asks the view to show the name as it now stands, and nothing else.
-    EXPECT_EQ(fake.calls, Calls(32, "requestViewRedraw"));
+    EXPECT_EQ(fake.calls, Calls(38, "requestViewRedraw"));
     type("\r");
     EXPECT_EQ(game.nameState, 2);
+    EXPECT_EQ(fake.calls.back(), "drawView");  // stored at once, before any later key
     EXPECT_THROW(type("q"), QuitCalled);
 }
 

@@ -108,9 +108,12 @@ TEST_F(Scores, TypingRedrawsWithoutSavingAndEnterSavesBlankPaddedNames) {
     EXPECT_STREQ(fake.lastTable[1].name, "Stac");  // the entry is in once, not twice
     EXPECT_EQ(game.nameState, 1);
 
-    // Saved, every name field is padded with blanks.
+    // Saved, every name field is padded with blanks, and the prompt gives way
+    // to a line that says so.
     game.nameState = 2;
     EXPECT_EQ(recordFinalScore(30000), 1);
+    EXPECT_EQ(fake.lastHighlight * 10 + fake.lastPrompt, 0);
+    EXPECT_EQ(fake.lastNote, "Score saved.");
     EXPECT_EQ(readFile("scores.dat"),
               record("", 30000) + record("Stac", 20000) + kDefaultFile.substr(24, 8 * 24));
     EXPECT_EQ(fake.count("playSound data/excellent.wav"), 1);
@@ -142,7 +145,7 @@ TEST_F(Scores, ScoreWithoutAPlaceEndsTheEntryAndOnlyAPlainCallGrumbles) {
 TEST_F(Scores, FailedSaveKeepsTheOldTableAndSaysSo) {
     writeFile(kDefaultFile);
     // The temporary file cannot be opened (even by root), or it opens but the
-    // disk is full.
+    // disk is full. The screen names the first reason.
     for (const char *how : {"directory", "/dev/full"}) {
         if (how[0] == '/')
             std::filesystem::create_symlink(how, "scores.dat.tmp");
@@ -152,6 +155,9 @@ TEST_F(Scores, FailedSaveKeepsTheOldTableAndSaysSo) {
         testing::internal::CaptureStderr();
         recordScore(50000);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n") << how;
+        EXPECT_EQ(fake.lastNote,
+                  std::string("Your score could not be saved: ") +
+                      (how[0] == '/' ? "No space left on device." : "Is a directory."));
         EXPECT_EQ(readFile("scores.dat"), kDefaultFile) << how;
         EXPECT_EQ(game.nameState, 0);  // the clip and the reset follow all the same
         EXPECT_FALSE(std::filesystem::is_symlink("scores.dat.tmp")) << "temporary left behind";
