@@ -9,6 +9,7 @@
 #include "app/button.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "render/colour_aid.h"
 #include "render/draw_helpers.h"
 
 namespace {
@@ -123,6 +124,7 @@ void drawPanel() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (game.gameOver != 1) drawFlatGrid();
+    if (game.gameOver != 1 && game.colourAid == 1) drawColourAidGrid();
 
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);

@@ -141,8 +141,8 @@ class Game:
     def path(self, name):
         return os.path.join(self.workdir, name)
 
-    def start(self, window=True):
-        """Starts the game and, unless `window` is False, waits for its window."""
+    def start(self, window=True, args=()):
+        """Starts the game with `args` and, unless `window` is False, waits for its window."""
         env = {"LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy", **self.display.env(),
                **self.extra_env}
         if self.speed:
@@ -151,7 +151,7 @@ class Game:
             env.update(LD_PRELOAD="/usr/$LIB/faketime/libfaketime.so.1",
                        FAKETIME="+0 x%g" % self.speed)
         with open(self.path("stdout"), "wb") as out, open(self.path("stderr"), "wb") as err:
-            self.proc = subprocess.Popen([BINARY], cwd=self.workdir, env=env, stdout=out,
+            self.proc = subprocess.Popen([BINARY, *args], cwd=self.workdir, env=env, stdout=out,
                                          stderr=err)
         if window:
             self.wait_window()
