@@ -22,47 +22,39 @@ constexpr float kCubeShape = 0.05f;
 // any nearer cube.
 constexpr float kFrontFace = 0.152f;
 
-// One filled shape per colour, centred on the origin in the xy plane: a disc
-// of radius `size`, the others of about its area. They differ in outline, not only
-// in colour, so they can be told apart in grey: red a disc, green a triangle
+// The corners of the shapes with corners, for a disc of radius 1 and of about
+// its area, by colour; red's disc is drawn as a polygon of many sides.
+struct Outline {
+    int count;
+    float corner[4][2];
+};
+constexpr Outline kOutlines[5] = {
+    {0, {}},                                                            // empty: none
+    {0, {}},                                                            // red: the disc
+    {3, {{-1.15f, -0.95f}, {1.15f, -0.95f}, {0, 1.15f}}},               // green: a triangle
+    {4, {{-0.9f, -0.9f}, {0.9f, -0.9f}, {0.9f, 0.9f}, {-0.9f, 0.9f}}},  // blue: a square
+    {4, {{0, -1.25f}, {1.25f, 0}, {0, 1.25f}, {-1.25f, 0}}},            // light blue: a diamond
+};
+constexpr int kDiscSides = 24;
+constexpr double kFullTurn = 6.283185307179586;  // radians
+
+// The filled shape of a block's colour, centred on the origin in the xy plane,
+// `size` being the disc's radius. The shapes differ in outline, not only in
+// colour, so they can be told apart in grey: red a disc, green a triangle
 // pointing up, blue a square, light blue a diamond. Empty cells carry none.
 void drawShape(int colour, float size) {
-    static constexpr float kTriangle[3][2] = {{-1.15f, -0.95f}, {1.15f, -0.95f}, {0, 1.15f}};
-    static constexpr float kSquare[4][2] = {
-        {-0.9f, -0.9f}, {0.9f, -0.9f}, {0.9f, 0.9f}, {-0.9f, 0.9f}};
-    static constexpr float kDiamond[4][2] = {{0, -1.25f}, {1.25f, 0}, {0, 1.25f}, {-1.25f, 0}};
-    const float(*corners)[2] = nullptr;
-    int count = 0;
-    switch (colour) {
-        case Red: {
-            constexpr int kSegments = 24;
-            glBegin(GL_TRIANGLE_FAN);
-            glVertex2f(0, 0);
-            for (int i = 0; i <= kSegments; ++i) {
-                const double angle = 2 * M_PI * i / kSegments;
-                glVertex2f(size * static_cast<float>(std::cos(angle)),
-                           size * static_cast<float>(std::sin(angle)));
-            }
-            glEnd();
-            return;
-        }
-        case Green:
-            corners = kTriangle;
-            count = 3;
-            break;
-        case Blue:
-            corners = kSquare;
-            count = 4;
-            break;
-        case LightBlue:
-            corners = kDiamond;
-            count = 4;
-            break;
-        default:
-            return;
-    }
+    if (colour < Red || colour > LightBlue) return;
     glBegin(GL_POLYGON);
-    for (int i = 0; i < count; ++i) glVertex2f(size * corners[i][0], size * corners[i][1]);
+    if (colour == Red) {
+        for (int i = 0; i < kDiscSides; ++i) {
+            const double angle = kFullTurn * i / kDiscSides;
+            glVertex2f(size * static_cast<float>(std::cos(angle)),
+                       size * static_cast<float>(std::sin(angle)));
+        }
+    }
+    const Outline &outline = kOutlines[colour];
+    for (int i = 0; i < outline.count; ++i)
+        glVertex2f(size * outline.corner[i][0], size * outline.corner[i][1]);
     glEnd();
 }
 

@@ -1,6 +1,6 @@
 // The colour aid: for players who cannot tell the block colours apart, every
-// block also carries a small dark shape of its own colour's, drawn over the
-// block after the blocks themselves.
+// block also carries a small dark shape that stands for its colour, drawn over
+// it after the blocks themselves.
 #pragma once
 
 // Shapes on the occupied cells of the flat grid of the wall in view.
