@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/paths.h"
+#include "game/game_state.h"
 
 namespace {
 
@@ -12,13 +13,16 @@ int printVersion(std::FILE *out);
 struct Option {
     const char *name;
     const char *help;
-    int (*run)(std::FILE *out);  // the exit status, or -1 to start the game
+    // The exit status, or -1 to start the game; none for a setting of the
+    // game itself, which takeGameOptions takes out of the arguments.
+    int (*run)(std::FILE *out);
 };
 
 // The options, in the order --help lists them.
 const Option kOptions[] = {
     {"--help", "print this help and exit", printHelp},
     {"--version", "print the version and exit", printVersion},
+    {"--colour-aid", "start with the colour aid on (key c switches it)", nullptr},
 };
 
 struct Control {
@@ -36,6 +40,7 @@ const Control kControls[] = {
     {"Left, Top, Right, Bottom", "show that wall in the flat grid (keys s, e, f, d)"},
     {"Scores", "show the high-score table; press again to go back"},
     {"Exit", "show the credits and end; press again to end at once"},
+    {"c", "switch the colour aid on or off: a dark shape per colour on every block"},
     {"n", "skip to the end of the level"},
     {"q", "quit at once"},
 };
@@ -82,8 +87,21 @@ int printVersion(std::FILE *out) {
 int handleOptions(int argc, char **argv, std::FILE *out) {
     for (int i = 1; i < argc; ++i) {
         for (const Option &option : kOptions) {
-            if (std::strcmp(argv[i], option.name) == 0) return option.run(out);
+            if (option.run && std::strcmp(argv[i], option.name) == 0) return option.run(out);
         }
     }
     return -1;
+}
+
+void takeGameOptions(int *argc, char **argv) {
+    if (*argc < 1) return;  // not even a program name: nothing to look at
+    int kept = 1;
+    for (int i = 1; i < *argc; ++i) {
+        if (std::strcmp(argv[i], "--colour-aid") == 0)
+            game.colourAid = 1;
+        else
+            argv[kept++] = argv[i];
+    }
+    *argc = kept;
+    argv[kept] = nullptr;
 }

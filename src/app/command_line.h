@@ -8,3 +8,8 @@
 // found, printing on `out`. Returns the exit status when the program should
 // stop there, or -1 when the game should start.
 int handleOptions(int argc, char **argv, std::FILE *out);
+
+// Takes the game's own settings (--colour-aid, which starts with the colour aid
+// on) out of the arguments, wherever they stand. The arguments left, GLUT's,
+// keep their order and the list stays null-terminated.
+void takeGameOptions(int *argc, char **argv);

@@ -71,6 +71,9 @@ void onKeyboard(unsigned char key, int, int) {
         case 'd':
             viewSideKey(Bottom);
             break;
+        case 'c':
+            toggleColourAid();
+            break;
         default:
             break;  // every other key, capitals included, means nothing
     }

@@ -16,6 +16,7 @@ int main(int argc, char **argv) {
     clipFolder = gamePaths().data.c_str();
     const int status = handleOptions(argc, argv, stdout);
     if (status >= 0) return status;
+    takeGameOptions(&argc, argv);  // the rest of the command line is GLUT's
     makeScoreFolder();
 
     // Linux has no SDL main wrapper, so SDL is brought up here, with no

@@ -135,3 +135,11 @@ void skipLevel() {
     // The next idle pass sees the quota used up and completes the level.
     game.rowsLeft = 0;
 }
+
+void toggleColourAid() {
+    // Only the pictures change: both windows show the blocks with or without
+    // their shapes at once.
+    game.colourAid = game.colourAid == 1 ? 0 : 1;
+    drawPanel();
+    requestViewRedraw();
+}

@@ -27,3 +27,4 @@ void toggleHighScoreView();
 void startExit();
 void clickBoard(int row, int column);
 void skipLevel();
+void toggleColourAid();

@@ -52,6 +52,7 @@ struct GameState {
     int creditsStart = 0;
     int nameState = 0;  // 0 no name entry, 1 typing, 2 name entered
     char playerName[kNameLength + 1] = "";
+    Flag colourAid = 0;  // 1: every block also shows its colour's shape
 
     // Display handles.
     int windowWidth = 800;

@@ -25,7 +25,7 @@ std::uint64_t panelPicture() {
         hash *= 1099511628211ull;
     };
     for (int value : {game.level, game.points, game.rowsLeft, game.viewSide, game.pushSide,
-                      static_cast<int>(game.gameOver)})
+                      static_cast<int>(game.gameOver), static_cast<int>(game.colourAid)})
         mix(value);
     if (game.viewSide >= 0 && game.viewSide < kSides)
         for (const auto &row : game.board[game.viewSide])

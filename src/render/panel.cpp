@@ -10,6 +10,7 @@
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/pacing.h"
+#include "render/colour_aid.h"
 #include "render/draw_helpers.h"
 
 namespace {
@@ -124,6 +125,7 @@ void drawPanel() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (game.gameOver != 1) drawFlatGrid();
+    if (game.gameOver != 1 && game.colourAid == 1) drawColourAidGrid();
 
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);

@@ -5,11 +5,10 @@
 #include <GL/glut.h>
 
 #include "game/game_state.h"
+#include "render/colour_aid.h"
 #include "render/credits.h"
 #include "render/draw_helpers.h"
 #include "scores/high_scores.h"
-
-namespace {
 
 // Centre of the cube for a block. Column 0 sits at the bottom of the Left
 // wall, at the left of the Top and Bottom walls and at the top of the Right
@@ -40,8 +39,6 @@ void blockCentre(int side, int row, int col, float out[3]) {
     }
 }
 
-}  // namespace
-
 void drawView() {
     if (game.exitState != 0) {
         showCredits();
@@ -67,6 +64,7 @@ void drawView() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     drawBoard3D();
+    if (game.colourAid == 1) drawColourAidCubes();
     glFlush();
     glutSwapBuffers();
     glDisable(GL_BLEND);

@@ -9,3 +9,6 @@ void drawBackdrop();
 
 // Every block of the four walls as a cube with solid edges and translucent faces.
 void drawBoard3D();
+
+// The centre of the cube of a block (out: x, y, z in the tunnel's coordinates).
+void blockCentre(int side, int row, int col, float out[3]);

@@ -145,8 +145,8 @@ class Game:
     def path(self, name):
         return os.path.join(self.workdir, name)
 
-    def start(self, window=True):
-        """Starts the game and, unless `window` is False, waits for its window."""
+    def start(self, window=True, args=()):
+        """Starts the game with `args` and, unless `window` is False, waits for its window."""
         env = {"LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy", **self.display.env(),
                **self.extra_env}
         clock = {}
@@ -155,7 +155,7 @@ class Game:
             # and a killed game leaves no semaphore behind for a later one.
             clock = {"LD_PRELOAD": "/usr/$LIB/faketime/libfaketime.so.1",
                      "FAKETIME": "+0 x%g" % self.speed}
-        command = [self.binary or BINARY]
+        command = [self.binary or BINARY, *args]
         if self.user is None:
             env.update(clock)
         else:

@@ -1,6 +1,6 @@
 """The real game at its own pace: the control panel, the tunnel view, rows
-arriving wall by wall, a group clicked away, light blue from level 3, a button
-held down."""
+arriving wall by wall, a group clicked away, light blue from level 3, the colour
+aid, a button held down."""
 
 import math
 import time
@@ -52,6 +52,35 @@ def group(wall, row, col):
             found.add((r, c))
             todo += [(r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)]
     return found
+
+
+def colour_aid(game):
+    """Paused, so nothing else moves: c puts a dark shape, one per colour, on each
+    block of the grid and on the front face nearest the mouth of the Left wall's
+    middle column; c again gives back the very same picture."""
+    game.click_panel(76, 481)  # Pause
+    time.sleep(0.3)
+    before = game.screenshot()
+    wall = before.grid()
+    face = to_window(-0.9, 0, max(r for r in range(7) if wall[r][2]) * 0.3 - 1.85)
+    game.keys("c")
+    aid = game.wait_for(lambda shot: sum(shot.view(*face)) < 60, 5)
+    check(sum(aid.view(*face)) < 60 < sum(before.view(*face)), "no shape on the tunnel's cube")
+    shapes = set()
+    for r, c in [(r, c) for r in range(7) for c in range(5)]:
+        centre = (25 + 30 * c, 15 + 30 * r)
+        marks = [(x, y) for x in range(centre[0] - 15, centre[0] + 15)
+                 for y in range(centre[1] - 15, centre[1] + 15)
+                 if aid.panel(x, y) != before.panel(x, y)]
+        check(all(sum(aid.panel(*p)) < 60 for p in marks)
+              and (centre in marks if wall[r][c] else not marks),
+              "cell %d,%d of colour %d: the aid changed %s" % (r, c, wall[r][c], marks[:4]))
+        shapes.add((wall[r][c], frozenset((x - centre[0], y - centre[1]) for x, y in marks)))
+    check(len(shapes) == len({k for k, _ in shapes}) == len({m for _, m in shapes}) == 5,
+          "not one shape of its own for each colour: %s" % sorted((k, len(m)) for k, m in shapes))
+    game.keys("c")
+    check(game.wait_for(lambda shot: shot == before, 5) == before, "the aid left a mark when off")
+    game.click_panel(76, 481)  # Pause again: the game goes on
 
 
 with harness.Display() as display, harness.Game(display) as game:
@@ -125,7 +154,7 @@ with harness.Display() as display, harness.Game(display) as game:
     # Light blue comes with level 3: skip levels (n) until a wall end shows it,
     # reading each level's walls before its first row is pushed.
     game.keys("s")
-    previous, light_blue = game.screenshot().grid(), False
+    previous, light_blue, aid_seen = game.screenshot().grid(), False, False
     game.keys("n")  # level 2; each turn of the loop then ends one more level
     for level in range(3, 7):
         game.keys("n")
@@ -142,9 +171,12 @@ with harness.Display() as display, harness.Game(display) as game:
                   and (side != 0 or colour == wall[4][col]),
                   "level %d side %d col %d shows %s, grid %s" % (level, side, col, got, wall[4]))
             light_blue = light_blue or colour == 4
-        if light_blue:
+        if not aid_seen and {1, 2, 3, 4} <= set(sum(wall, [])):
+            colour_aid(game)
+            aid_seen = True
+        if light_blue and aid_seen:
             break
-    check(light_blue, "no light-blue block showed at a wall end in four levels")
+    check(light_blue and aid_seen, "light blue did not show at a wall end or on the Left wall")
 
     game.click_panel(76, 541, action="mousedown")  # New Game held down
     time.sleep(0.3)

@@ -8,9 +8,11 @@ import harness
 from harness import check
 
 with harness.Display() as display:
-    # With no usable sound device the game says so once and plays on silently.
+    # With no usable sound device the game says so once and plays on silently;
+    # --colour-aid starts it with a dark shape on every block.
     with harness.Game(display, env={"SDL_AUDIODRIVER": "no-such-driver"}) as game:
-        game.start()
+        game.start(args=["--colour-aid"])
+        check(sum(game.screenshot().panel(25, 15)) < 60, "no shape on the first block")
         info = display.run("xwininfo", "-name", "Tumblewell", "-stats", "-children").stdout
         check("Width: 800\n" in info and "Height: 600\n" in info and " 630x500+170+0 " in info,
               "no 800 by 600 window with a 630 by 500 sub-window at (170, 0):\n" + info)

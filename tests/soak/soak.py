@@ -16,7 +16,7 @@ SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 60.0
 # Button centres in panel points, Exit (35, 410)-(118, 433) left out.
 BUTTONS = [(76, 541), (76, 511), (76, 481), (41, 451), (124, 451), (82, 311), (82, 251),
            (41, 281), (124, 281), (76, 571)]
-KEYS = ["n", "s", "e", "f", "d", "x", "S", "BackSpace"]
+KEYS = ["n", "s", "e", "f", "d", "c", "x", "S", "BackSpace"]
 
 
 def rss_kib(pid):
