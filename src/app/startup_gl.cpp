@@ -1,6 +1,5 @@
 #include <GL/glut.h>
 #include <SDL/SDL.h>
-
 #include <malloc.h>
 
 #include <cstdio>
@@ -22,11 +21,14 @@ namespace {
 // SDL keeps using the format it was opened with, so it lives for the whole run.
 SDL_AudioSpec audioSpec;
 
-// Loads one block texture; a missing picture ends the start-up with its message.
+// Loads one block texture; a missing or unusable picture ends the start-up
+// with its message, and the reason on standard error tells the two apart.
 void loadBlockTexture(unsigned int &name, const char *file, const char *message) {
-    name = loadTexture(file, 1);
+    const char *why = "";
+    name = loadTexture(file, 1, why);
     if (name == 0) {
         std::printf("%s", message);
+        std::fprintf(stderr, "%s: %s\n", file, why);
         // A failed start must not look like a successful one to the caller.
         quitGame(1);
     }

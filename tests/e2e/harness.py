@@ -156,6 +156,16 @@ class Game:
         if window:
             self.wait_window()
 
+    def finish(self, seconds=20):
+        """Waits for the game to end: its exit status and its peak resident memory in MiB."""
+        for _ in range(seconds * 10):
+            pid, status, usage = os.wait4(self.proc.pid, os.WNOHANG)
+            if pid:
+                self.proc.returncode = os.waitstatus_to_exitcode(status)
+                return self.proc.returncode, usage.ru_maxrss / 1024
+            time.sleep(0.1)
+        check(False, "the game did not end within %d s" % seconds)
+
     def output(self, stream="stdout"):
         with open(self.path(stream), errors="replace") as text:
             return text.read()

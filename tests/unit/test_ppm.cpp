@@ -1,6 +1,8 @@
 // Reading the block pictures: what the reader accepts, what it refuses, and how
 // it lays the pixels out.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -48,14 +50,29 @@ TEST(PpmReader, RefusesOtherFormatsAndBadHeaders) {
         "P6 99999999999999999999 1 255\n",  // would overflow
         "P6 16385 1 255\n",                 // beyond the sane bound
         "P6 16384 16385 255\n",
+        "P6 16384 16384 255\n",  // 19 bytes that would take 768 MiB
     };
     for (const std::string &text : refused) {
         PpmImage image;
         EXPECT_EQ(readText(text, image), 0) << text;
         EXPECT_TRUE(image.pixels.empty()) << text;
     }
-    PpmImage image;
-    EXPECT_EQ(readPpmFile("/nonexistent/red.ppm", image), 0);
+    // Files that are no pictures at all are refused at once, with the reason.
+    const std::string fifo = testing::TempDir() + "tw_fifo.ppm";
+    unlink(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> files[] = {
+        {"/nonexistent/red.ppm", "No such file or directory"},
+        {fifo, "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+    };
+    for (const auto &[path, reason] : files) {
+        PpmImage image;
+        const char *why = "";
+        EXPECT_EQ(readPpmFile(path.c_str(), image, kMaxPpmSide, &why), 0);
+        EXPECT_EQ(why, reason);
+    }
+    unlink(fifo.c_str());
 }
 
 TEST(PpmReader, TopRowGoesLastAndAShortRasterIsPaddedWithWhite) {
