@@ -115,14 +115,17 @@ class Image(bytes):
 
 
 class Game:
-    """The real game in a scratch directory with the textures (less `omit`) and clips."""
+    """The real game in a scratch directory with the textures (less `omit`) and clips,
+    run as the user and group id `user` when given, so that file permissions apply."""
 
-    def __init__(self, display, omit=(), speed=None, env=None):
+    def __init__(self, display, omit=(), speed=None, env=None, user=None):
         self.display, self.omit, self.speed, self.extra_env = display, omit, speed, env or {}
-        self.proc = None
+        self.user, self.proc = user, None
 
     def __enter__(self):
         self.workdir = tempfile.mkdtemp(prefix="tumblewell-e2e-")
+        if self.user is not None:
+            os.chmod(self.workdir, 0o777)
         for name in ["red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"]:
             if name not in self.omit:
                 shutil.copy(os.path.join(SOURCE_DIR, name), self.workdir)
@@ -151,7 +154,10 @@ class Game:
             env.update(LD_PRELOAD="/usr/$LIB/faketime/libfaketime.so.1",
                        FAKETIME="+0 x%g" % self.speed)
         with open(self.path("stdout"), "wb") as out, open(self.path("stderr"), "wb") as err:
-            self.proc = subprocess.Popen([BINARY], cwd=self.workdir, env=env, stdout=out,
+            command = [BINARY] if self.user is None else [
+                "setpriv", "--reuid=%d" % self.user, "--regid=%d" % self.user, "--clear-groups",
+                BINARY]
+            self.proc = subprocess.Popen(command, cwd=self.workdir, env=env, stdout=out,
                                          stderr=err)
         if window:
             self.wait_window()
