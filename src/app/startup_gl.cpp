@@ -6,6 +6,7 @@
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "app/stale_wm.h"
 #include "app/startup.h"
 #include "assets/sound.h"
 #include "assets/texture.h"
@@ -51,6 +52,7 @@ void openAudio() {
 }
 
 void createWindows(int *argc, char **argv) {
+    clearStaleWindowManagerCheck();
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(game.windowWidth, game.windowHeight);

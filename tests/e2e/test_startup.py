@@ -1,8 +1,10 @@
 """The real game's start-up, sound output and shut-down: its two windows, a
-missing or unusable texture, a missing or a captured sound device, the q key."""
+missing or unusable texture, a missing or a captured sound device, the q key, a
+desktop whose window manager has exited."""
 
 import array
 import os
+import subprocess
 import time
 
 import harness
@@ -30,6 +32,33 @@ def refused_textures(display):
             peaks.append(peak)
     check(peaks[2] < 2 * peaks[0], "peak memory %.0f MiB with the huge picture, %.0f without"
           % (peaks[2], peaks[0]))
+
+
+def stale_window_manager(display):
+    """A window manager that has exited leaves the root's _NET_SUPPORTING_WM_CHECK
+    naming a window that is gone; the game starts all the same, and a live window
+    manager's property is left alone."""
+    def wm_check():
+        return display.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
+    wm = subprocess.Popen(["openbox"], env=display.env(), stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+    for _ in range(100):
+        if "window id" in wm_check():
+            break
+        time.sleep(0.1)
+    live = wm_check()
+    with harness.Game(display) as game:
+        game.start()
+        check(wm_check() == live, "the live window manager's property changed")
+        game.keys("q")
+        game.proc.wait(10)
+    wm.terminate()
+    wm.wait()
+    check(wm_check() == live, "openbox took its property along: nothing stale to test")
+    with harness.Game(display) as game:
+        game.start()
+        game.keys("q")
+        check(game.proc.wait(10) == 0, "q did not end the game")
 
 
 with harness.Display() as display:
@@ -66,5 +95,6 @@ with harness.Display() as display:
             peaks.append(max(map(abs, samples)))
     check(peaks[0] > 8000, "the level's clip was not heard: peak %d" % peaks[0])
     check(peaks[1] == 0, "sound was off but the output was not silent: peak %d" % peaks[1])
+    stale_window_manager(display)  # last: the window manager leaves the display changed
 
 print("startup: all checks passed; level clip peak %d, silent game peak %d" % tuple(peaks))
