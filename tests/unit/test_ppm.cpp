@@ -57,20 +57,16 @@ TEST(PpmReader, RefusesOtherFormatsAndBadHeaders) {
         EXPECT_EQ(readText(text, image), 0) << text;
         EXPECT_TRUE(image.pixels.empty()) << text;
     }
-    // Files that are no pictures at all are refused at once, with the reason.
+    // A pipe or a device is refused at once, not read or waited on.
     const std::string fifo = testing::TempDir() + "tw_fifo.ppm";
     unlink(fifo.c_str());
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::pair<std::string, std::string> files[] = {
-        {"/nonexistent/red.ppm", "No such file or directory"},
-        {fifo, "not a regular file"},
-        {"/dev/zero", "not a regular file"},
-    };
-    for (const auto &[path, reason] : files) {
+    for (const std::string &path : {fifo, std::string("/dev/zero"), std::string("/nonexistent")}) {
         PpmImage image;
         const char *why = "";
         EXPECT_EQ(readPpmFile(path.c_str(), image, kMaxPpmSide, &why), 0);
-        EXPECT_EQ(why, reason);
+        EXPECT_STREQ(why,
+                     path == "/nonexistent" ? "No such file or directory" : "not a regular file");
     }
     unlink(fifo.c_str());
 }
