@@ -81,6 +81,10 @@ TEST_F(Scores, OnlyAMissingFileGetsTheDefaultsAndACutOneKeepsItsWholeRecords) {
         EXPECT_EQ(fake.lastHighlight * 10 + fake.lastPrompt, -10);  // no line red, no prompt
     }
     EXPECT_STREQ(fake.lastTable[9].name, "In The Red          ");
+    writeFile("");  // the next save writes the table whole
+    finishGame("Ann", 2);
+    recordScore(50000);
+    EXPECT_EQ(readFile("scores.dat"), record("Ann", 50000) + kDefaultFile.substr(0, 216));
 
     char nbuf[kScoreLineSize];
     formatScoreLine(nbuf, 10, HighScoreEntry{"Late Starter        ", 1234567});
