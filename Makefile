@@ -5,10 +5,10 @@ SHELL      := /bin/bash
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
-              libsdl1.2-dev libgtest-dev python3 x11-utils
+              libsdl1.2-dev libx11-dev libgtest-dev python3 x11-utils
 PACKAGE_DEPS := dpkg-dev
-TEST_DEPS  := xvfb xdotool imagemagick faketime libgl1-mesa-dri clang libclang-rt-14-dev clang-tidy cppcheck \
-              desktop-file-utils appstream man-db lintian $(PACKAGE_DEPS)
+TEST_DEPS  := xvfb xdotool imagemagick faketime openbox libgl1-mesa-dri clang libclang-rt-14-dev \
+              clang-tidy cppcheck desktop-file-utils appstream man-db lintian $(PACKAGE_DEPS)
 PREFIX     ?= /usr/local
 
 .PHONY: all build run install package test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench

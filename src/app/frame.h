@@ -13,5 +13,6 @@ void requestViewRedraw();
 // Fixed GL state of the control panel, set once at start-up.
 void initPanelGL();
 
-// Reshape callback of the control panel: the panel keeps its 800 by 600 layout.
+// Reshape callback of the control panel: the panel keeps its 800 by 600 layout,
+// and the mouse is mapped to it at the window's new height.
 void onReshape(int width, int height);

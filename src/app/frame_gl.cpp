@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/frame.h"
+#include "app/input.h"
 #include "game/game_state.h"
 
 // In an AddressSanitizer build the leak check runs in quitGame, while the GL
@@ -39,7 +40,9 @@ void initPanelGL() {
     glLoadIdentity();
 }
 
-void onReshape(int, int) {
-    // The panel keeps its layout, its viewport and its 600-pixel height for the
-    // mouse mapping, whatever size the window is given.
+void onReshape(int, int height) {
+    // The panel keeps its layout and its viewport whatever size the window is
+    // given, drawn from the window's bottom-left corner; only the mouse has to
+    // know where that corner now is.
+    setPanelWindowHeight(height);
 }

@@ -19,6 +19,9 @@ constexpr int kButtonUp = 1;
 constexpr int kGridLeft = 10;
 constexpr int kCellSize = 30;
 
+// The window's height as last shaped; 0 until then, when it has its first size.
+int shownHeight = 0;
+
 // A release on a button runs its action unless the game's mode refuses it.
 // Buttons refused during the credits stay silent; the others that a mode
 // refuses still redraw the panel.
@@ -114,9 +117,11 @@ void clickGridAt(int px, int py) {
 
 }  // namespace
 
+void setPanelWindowHeight(int height) { shownHeight = height; }
+
 void onMouse(int button, int state, int x, int y) {
     const int px = x;
-    const int py = game.windowHeight - y;
+    const int py = (shownHeight > 0 ? shownHeight : game.windowHeight) - y;
     const bool left = button == kLeftButton;
     if (left && state == kButtonDown) pressAt(px, py);
     // Every mouse event redraws the panel first, which also runs its timed

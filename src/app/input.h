@@ -5,5 +5,10 @@
 // Mouse callback of the control panel.
 void onMouse(int button, int state, int x, int y);
 
+// The panel window's height as last shaped. The panel keeps its fixed layout
+// from the window's bottom-left corner while GLUT measures mouse y down from
+// the window's top, so a click is mapped through the height the window has.
+void setPanelWindowHeight(int height);
+
 // Keyboard callback of both windows.
 void onKeyboard(unsigned char key, int x, int y);

@@ -1,13 +1,14 @@
 #include <GL/glut.h>
 #include <SDL/SDL.h>
-
 #include <malloc.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/frame.h"
 #include "app/input.h"
 #include "app/paths.h"
+#include "app/stale_wm.h"
 #include "app/startup.h"
 #include "assets/sound.h"
 #include "assets/texture.h"
@@ -23,11 +24,15 @@ namespace {
 // SDL keeps using the format it was opened with, so it lives for the whole run.
 SDL_AudioSpec audioSpec;
 
-// Loads one block texture; a missing picture ends the start-up with its message.
+// Loads one block texture; a missing or unusable picture ends the start-up
+// with its message, and the reason on standard error tells the two apart.
 void loadBlockTexture(unsigned int &name, const char *file, const char *message) {
-    name = loadTexture(dataFile(file).c_str(), 1);
+    const std::string path = dataFile(file);
+    const char *why = "";
+    name = loadTexture(path.c_str(), 1, why);
     if (name == 0) {
         std::printf("%s", message);
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), why);
         // A failed start must not look like a successful one to the caller.
         quitGame(1);
     }
@@ -50,6 +55,7 @@ void openAudio() {
 }
 
 void createWindows(int *argc, char **argv) {
+    clearStaleWindowManagerCheck();
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(game.windowWidth, game.windowHeight);

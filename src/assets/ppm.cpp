@@ -1,6 +1,11 @@
 #include "assets/ppm.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -21,6 +26,12 @@ int readHeaderNumber(FILE *file, int &value) {
     return 1;
 }
 
+// Names the reason for a refused picture, when the caller asked, and returns 0.
+int refuseWith(const char **why, const char *reason) {
+    if (why != nullptr) *why = reason;
+    return 0;
+}
+
 }  // namespace
 
 void skipComments(FILE *file) {
@@ -38,20 +49,26 @@ void skipComments(FILE *file) {
     }
 }
 
-int readPpm(FILE *file, PpmImage &image, int maxSide) {
+int readPpm(FILE *file, PpmImage &image, int maxSide, const char **why) {
+    auto refuse = [why](const char *reason) { return refuseWith(why, reason); };
     // The magic is the first token, whitespace before it allowed, no comment.
     char cookie[3] = {};
-    if (std::fscanf(file, "%2s", cookie) != 1 || std::strcmp(cookie, "P6") != 0) return 0;
+    if (std::fscanf(file, "%2s", cookie) != 1 || std::strcmp(cookie, "P6") != 0)
+        return refuse("not a binary PPM (P6) picture");
 
     int width = 0, height = 0, maxComp = 0;
     skipComments(file);
-    if (!readHeaderNumber(file, width)) return 0;
+    if (!readHeaderNumber(file, width)) return refuse("bad width in the header");
     skipComments(file);
-    if (!readHeaderNumber(file, height)) return 0;
+    if (!readHeaderNumber(file, height)) return refuse("bad height in the header");
     skipComments(file);
-    if (!readHeaderNumber(file, maxComp)) return 0;
-    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide) return 0;
-    if (maxComp > 255) return 0;
+    if (!readHeaderNumber(file, maxComp)) return refuse("bad maximum value in the header");
+    // Checked before anything is allocated: the header alone decides how much
+    // memory the picture takes, however little data follows it.
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
+        static_cast<long long>(width) * height > kMaxPpmPixels)
+        return refuse("size out of bounds");
+    if (maxComp > 255) return refuse("maximum value above 255");
     std::getc(file);  // the single whitespace byte that ends the header
 
     const size_t rowBytes = static_cast<size_t>(width) * 3;
@@ -77,10 +94,18 @@ int readPpm(FILE *file, PpmImage &image, int maxSide) {
     return 1;
 }
 
-int readPpmFile(const char *path, PpmImage &image) {
-    FILE *file = std::fopen(path, "rb");
-    if (file == nullptr) return 0;
-    const int ok = readPpm(file, image);
+int readPpmFile(const char *path, PpmImage &image, int maxSide, const char **why) {
+    // Opened without waiting, so that a pipe or a device in the picture's
+    // place cannot hold up the start, and then refused for what it is.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return refuseWith(why, std::strerror(errno));
+    struct stat info;
+    FILE *file = nullptr;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (file = fdopen(fd, "rb")) == nullptr) {
+        close(fd);
+        return refuseWith(why, "not a regular file");
+    }
+    const int ok = readPpm(file, image, maxSide, why);
     std::fclose(file);
     return ok;
 }

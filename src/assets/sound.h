@@ -14,6 +14,8 @@ constexpr int kAudioRate = 22050;
 constexpr int kAudioChannels = 2;
 constexpr int kAudioFrames = 512;
 constexpr int kSoundSlots = 11;
+// Largest clip the engine keeps, in device-format bytes: about six minutes.
+constexpr std::size_t kMaxClipBytes = 32u << 20;
 
 // One playing clip. A slot is free when dpos has reached dlen.
 struct SoundSlot {

@@ -3,7 +3,6 @@
 // only for the three stores that hand a slot to the mixer.
 #include <SDL/SDL.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,14 +42,18 @@ int loadClip(const char *name, std::uint8_t *&data, std::uint32_t &len) {
     SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16LSB, kAudioChannels,
                       kAudioRate);
     // The conversion runs in place, so the buffer must hold the clip at its
-    // widest stage. SDL counts lengths in int: a clip beyond that is refused
-    // like one that does not fit in memory.
-    std::size_t bytes = static_cast<std::size_t>(wavlen) * static_cast<std::size_t>(cvt.len_mult);
+    // widest stage, and the slot keeps that buffer until the clip ends. Clips
+    // are bounded so that eleven at once stay within reason (and within SDL's
+    // int lengths); a longer one is refused like one that does not fit in memory.
+    const std::size_t bytes =
+        static_cast<std::size_t>(wavlen) * static_cast<std::size_t>(cvt.len_mult);
     void *buf = nullptr;
-    if (bytes <= INT_MAX) buf = soundBufferAlloc(bytes > 0 ? bytes : 1);
+    if (bytes > kMaxClipBytes)
+        SDL_SetError("longer than a sound effect (over 32 MiB once converted)");
+    else if ((buf = soundBufferAlloc(bytes > 0 ? bytes : 1)) == nullptr)
+        SDL_OutOfMemory();
     if (buf == nullptr) {
         SDL_FreeWAV(wavdata);
-        SDL_OutOfMemory();
         std::fprintf(stderr, "Couldn't load %s: %s\n", file, SDL_GetError());
         return 0;
     }

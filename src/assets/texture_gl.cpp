@@ -1,13 +1,17 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+
 #include "assets/ppm.h"
 #include "assets/texture.h"
 
-unsigned int loadTexture(const char *path, int repeat) {
+unsigned int loadTexture(const char *path, int repeat, const char *&why) {
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
     PpmImage image;
     // No texture name is made until the whole picture has been read.
-    if (!readPpmFile(path, image)) return 0;
+    if (!readPpmFile(path, image, std::min<int>(maxSide, kMaxPpmSide), &why)) return 0;
 
     GLuint temptexture = 0;
     glGenTextures(1, &temptexture);

@@ -1,5 +1,6 @@
 #include "scores/high_scores.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,10 +23,28 @@ constexpr DefaultScore kDefaultScores[kScorePlaces] = {
     {"Late Starter", 2000},
 };
 
+void defaultEntry(int place, HighScoreEntry &entry) {
+    padName(kDefaultScores[place].name, entry.name);
+    entry.score = kDefaultScores[place].score;
+}
+
 // No copy of the table is kept between calls: the file is the only lasting
-// one, so every caller reads it afresh.
+// one, so every caller reads it afresh. Only a missing table is created with
+// the defaults. One that cannot be read shows the defaults and is never
+// written over; one cut short shows its whole records with the defaults'
+// places after them, and is rewritten whole at the next save.
 void readScores(HighScoreEntry scorelist[kScorePlaces]) {
-    if (!readScoreFile(scorelist)) writeDefaultScores(scorelist);
+    static int reported = 0;  // the reason already given, so that redraws do not repeat it
+    const int got = readScoreFile(scorelist);
+    const int err = got < 0 ? errno : 0;
+    if (err == ENOENT) {
+        writeDefaultScores(scorelist);
+        return;
+    }
+    if (err != 0 && err != reported)
+        std::fprintf(stderr, "Couldn't read %s: %s\n", kScoreFileName, std::strerror(err));
+    reported = err;
+    for (int i = std::max(got, 0); i < kScorePlaces; ++i) defaultEntry(i, scorelist[i]);
 }
 
 // The index where newScore goes, or kScorePlaces when it earns no place. A
@@ -85,10 +104,7 @@ int placeScore(int newScore, bool lowScoreClip) {
 
 void writeDefaultScores(HighScoreEntry table[kScorePlaces]) {
     HighScoreEntry defaults[kScorePlaces];
-    for (int i = 0; i < kScorePlaces; ++i) {
-        padName(kDefaultScores[i].name, defaults[i].name);
-        defaults[i].score = kDefaultScores[i].score;
-    }
+    for (int i = 0; i < kScorePlaces; ++i) defaultEntry(i, defaults[i]);
     // The caller gets the defaults even when they cannot be stored; the next
     // reader tries to store them again.
     if (!saveScoreFile(defaults)) std::fputs("Error writing to scores.dat\n", stderr);

@@ -1,7 +1,9 @@
 #include "scores/score_file.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -18,8 +20,9 @@ void padName(const char *name, char padded[kNameLength + 1]) {
 }
 
 int decodeScores(const unsigned char *bytes, std::size_t size, HighScoreEntry table[kScorePlaces]) {
-    if (size < static_cast<std::size_t>(kScoreFileBytes)) return 0;
-    for (int i = 0; i < kScorePlaces; ++i) {
+    const int count = static_cast<int>(
+        std::min(size / kScoreRecordBytes, static_cast<std::size_t>(kScorePlaces)));
+    for (int i = 0; i < count; ++i) {
         const unsigned char *record = bytes + i * kScoreRecordBytes;
         // The name field carries no terminator of its own: add one after its
         // 20 bytes, and the name then ends at the first zero byte, if any.
@@ -34,7 +37,7 @@ int decodeScores(const unsigned char *bytes, std::size_t size, HighScoreEntry ta
             static_cast<std::uint32_t>(score[2]) << 16 | static_cast<std::uint32_t>(score[3]) << 24;
         table[i].score = static_cast<std::int32_t>(raw);
     }
-    return 1;
+    return count;
 }
 
 void encodeScores(const HighScoreEntry table[kScorePlaces], unsigned char bytes[kScoreFileBytes]) {
@@ -54,46 +57,60 @@ void encodeScores(const HighScoreEntry table[kScorePlaces], unsigned char bytes[
 }
 
 int readScoreFile(HighScoreEntry table[kScorePlaces]) {
-    std::FILE *file = std::fopen(kScoreFileName, "rb");
-    if (file == nullptr) return 0;
+    // Opened without waiting, so that a pipe in the table's place cannot hold
+    // the game up.
+    const int fd = open(kScoreFileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
     unsigned char bytes[kScoreFileBytes];
-    const std::size_t got = std::fread(bytes, 1, sizeof bytes, file);
-    std::fclose(file);
-    return decodeScores(bytes, got, table);
+    std::size_t got = 0;
+    ssize_t n = 1;
+    while (got < sizeof bytes && (n = read(fd, bytes + got, sizeof bytes - got)) > 0)
+        got += static_cast<std::size_t>(n);
+    const int err = errno;
+    close(fd);
+    errno = err;
+    return n < 0 ? -1 : decodeScores(bytes, got, table);
 }
 
 namespace {
 
-// Writes, flushes and closes; 0 if any step failed, with errno holding the
-// reason of the first step that failed. The file is closed either way.
-int writeAndClose(std::FILE *file, const unsigned char *bytes, std::size_t size) {
-    int ok = std::fwrite(bytes, 1, size, file) == size;
-    ok = ok && std::fflush(file) == 0;
-    ok = ok && fsync(fileno(file)) == 0;
-    const int reason = errno;
-    const int closed = std::fclose(file) == 0;  // sets errno only when it fails
-    if (!ok) errno = reason;
+// Writes, flushes to disk and closes; 0 if any step failed, with errno from
+// the first failure. The file is closed either way.
+int writeAndClose(int fd, const unsigned char *bytes, std::size_t size) {
+    std::size_t done = 0;
+    ssize_t n = 1;
+    while (done < size && (n = write(fd, bytes + done, size - done)) > 0)
+        done += static_cast<std::size_t>(n);
+    const bool ok = done == size && fsync(fd) == 0;
+    const int err = errno;
+    const bool closed = close(fd) == 0;
+    if (!ok) errno = err;
     return ok && closed;
 }
 
 }  // namespace
 
 int saveScoreFile(const HighScoreEntry table[kScorePlaces]) {
+    // A table that is there but cannot be read (no permission, a failing disk)
+    // may still hold a player's scores: it is never replaced.
+    HighScoreEntry current[kScorePlaces];
+    if (readScoreFile(current) < 0 && errno != ENOENT) return 0;
+
     unsigned char bytes[kScoreFileBytes];
     encodeScores(table, bytes);
-
     // Only ever write the temporary file: a save that breaks off part way
-    // must not cost the player the table that was there before.
-    std::FILE *file = std::fopen(kScoreTempName, "wb");
-    if (file == nullptr) return 0;
-    if (!writeAndClose(file, bytes, sizeof bytes) ||
-        std::rename(kScoreTempName, kScoreFileName) != 0) {
-        const int reason = errno;  // the player is told this, not how the cleanup went
-        std::remove(kScoreTempName);
-        errno = reason;
-        return 0;
-    }
-    return 1;
+    // must not cost the player the table that was there before. The file is
+    // made afresh, never through a link planted in its place; one left over
+    // from a save that was cut short is removed first.
+    unlink(kScoreTempName);
+    const int fd = open(kScoreTempName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return 0;
+    if (writeAndClose(fd, bytes, sizeof bytes) && std::rename(kScoreTempName, kScoreFileName) == 0)
+        return 1;
+    const int err = errno;  // the reason of the step that failed, for the caller
+    unlink(kScoreTempName);
+    errno = err;
+    return 0;
 }
 
 void formatScoreLine(char nbuf[kScoreLineSize], int place, const HighScoreEntry &entry) {

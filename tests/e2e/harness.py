@@ -116,15 +116,17 @@ class Image(bytes):
 
 class Game:
     """The real game in a scratch directory with the textures (less `omit`) and clips,
-    or, given an installed `binary`, in an empty one."""
+    or, given an installed `binary`, in an empty one; run as the user and group
+    id `user` when given, so that file permissions apply."""
 
     def __init__(self, display, omit=(), speed=None, env=None, binary=None, user=None):
         self.display, self.omit, self.speed, self.extra_env = display, omit, speed, env or {}
-        self.proc, self.binary = None, binary
-        self.user = user  # run as that uid, as root ignores permissions
+        self.proc, self.binary, self.user = None, binary, user
 
     def __enter__(self):
         self.workdir = tempfile.mkdtemp(prefix="tumblewell-e2e-")
+        if self.user is not None:
+            os.chmod(self.workdir, 0o777)
         if self.binary:
             return self
         for name in ["red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"]:
@@ -168,6 +170,16 @@ class Game:
                                          stderr=err)
         if window:
             self.wait_window()
+
+    def finish(self, seconds=20):
+        """Waits for the game to end: its exit status and its peak resident memory in MiB."""
+        for _ in range(seconds * 10):
+            pid, status, usage = os.wait4(self.proc.pid, os.WNOHANG)
+            if pid:
+                self.proc.returncode = os.waitstatus_to_exitcode(status)
+                return self.proc.returncode, usage.ru_maxrss / 1024
+            time.sleep(0.1)
+        check(False, "the game did not end within %d s" % seconds)
 
     def output(self, stream="stdout"):
         with open(self.path(stream), errors="replace") as text:

@@ -1,7 +1,8 @@
 """The real game at ten times the pace: an untouched game ends by overflow and
 keeps its last picture, Speed + and - report the intervals, Exit shows the
 credits and ends the program; a game good enough for the high-score table keeps
-the name typed after it, or says why it could not."""
+the name typed after it, or says why it could not; a table the player may not
+read is shown as the defaults and never written over."""
 
 import os
 import time
@@ -74,7 +75,32 @@ def check_read_only_save(display):
             check(kept.read() == table, "scores.dat changed")
 
 
+def unreadable_table(display):
+    """Run as an unprivileged user, a scores.dat it may not read shows the defaults,
+    says why once on stderr however often it is shown, and stays as it was."""
+    with harness.Game(display, user=65534) as game:
+        table = game.path("scores.dat")
+        with open(table, "wb") as kept:
+            kept.write(b"a player's table".ljust(240))
+        os.chmod(table, 0o600)  # root's own
+        before = os.stat(table)
+        game.start()
+        for _ in range(3):  # Scores: shown, back to the tunnel, shown again
+            game.click_panel(76, 571)
+            time.sleep(0.3)
+        check(view_has(game.screenshot(), CYAN, range(90, 106)), "no table in the view")
+        game.keys("q")
+        check(game.proc.wait(15) == 0, "q did not end the game")
+        err = game.output("stderr")
+        check(err.count("Couldn't read scores.dat: Permission denied\n") == 1, "stderr %r" % err)
+        after = os.stat(table)
+        check((after.st_ino, after.st_mtime_ns) == (before.st_ino, before.st_mtime_ns),
+              "scores.dat was written over")
+
+
 with harness.Display() as display:
+    unreadable_table(display)
+
     with harness.Game(display, speed=10) as game:
         game.start()
         # Twelve rows fill the four walls and the thirteenth finds Left full:

@@ -1,6 +1,6 @@
 """The real game at its own pace: the control panel, the tunnel view, rows
 arriving wall by wall, a group clicked away, light blue from level 3, the colour
-aid, a button held down."""
+aid, a button held down, clicks in a resized window."""
 
 import math
 import time
@@ -81,6 +81,42 @@ def colour_aid(game):
     game.keys("c")
     check(game.wait_for(lambda shot: shot == before, 5) == before, "the aid left a mark when off")
     game.click_panel(76, 481)  # Pause again: the game goes on
+
+
+def resized_window(display):
+    """The panel keeps its layout from the window's bottom-left corner at any size,
+    and clicks land on what is drawn: Scores at 800 by 700, a block at 300 by 200."""
+    with harness.Game(display) as game:
+        game.start()
+        window = display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
+        window = window.stdout.split()[0]
+
+        def resize(width, height):  # returns the screen point of a panel point (y up)
+            display.run("xdotool", "windowsize", window, width, height)
+            time.sleep(0.5)
+            return lambda px, py: (harness.PANEL_ORIGIN[0] + px, harness.PANEL_ORIGIN[1] + height - py)
+
+        def click(x, y):
+            display.run("xdotool", "mousemove", x, y, "sleep", 0.05, "click", 1)
+            time.sleep(0.3)
+
+        point = resize(800, 700)
+        click(*point(76, 571))  # Scores: the table's cyan title in the view
+        shot = game.screenshot()
+        check(any(shot.view(x, y) == harness.CYAN for x in range(0, 630, 2) for y in range(40, 56)),
+              "Scores at 800 by 700 did not show the table")
+        click(*point(76, 571))
+        point = resize(300, 200)
+        game.keys("d")  # the Bottom wall, whose first row is due some 20 s in
+        wall = harness.start_board()[3]
+        row, col = next((r, c) for r in range(4) for c in range(4)
+                        if wall[r][c] in (wall[r][c + 1], wall[r + 1][c]))
+        x, y = point(25 + 30 * col, 15 + 30 * row)
+        before = game.screenshot().pixel(x, y - 1)
+        check(harness.nearest_block(before, 0.8) == wall[row][col], "block not seen: %s" % (before,))
+        click(x, y)  # its group goes, and something else (or nothing) takes its cell
+        after = game.screenshot().pixel(x, y - 1)
+        check(after != before and game.running(), "a click at 300 by 200 missed its block")
 
 
 with harness.Display() as display, harness.Game(display) as game:
@@ -184,5 +220,8 @@ with harness.Display() as display, harness.Game(display) as game:
     for point, (_, pressed) in BUTTON.items():
         check(pressed in (None, shot.panel(*point)), "pressed New Game at %s: %s"
               % (point, shot.panel(*point)))
+
+with harness.Display() as display:
+    resized_window(display)
 
 print("screens: all checks passed")

@@ -1,11 +1,65 @@
 """The real game's start-up, sound output and shut-down: its two windows, a
-missing texture, a missing or a captured sound device, the q key."""
+missing or unusable texture, a missing or a captured sound device, the q key, a
+desktop whose window manager has exited."""
 
 import array
+import os
+import subprocess
 import time
 
 import harness
 from harness import check
+
+def refused_textures(display):
+    """Without green.ppm, or with a pipe or a picture of absurd size in its place, the
+    game names the picture, says why on stderr and fails at once; the absurd size is
+    refused before it costs any memory."""
+    def huge(path):  # 19 bytes that declare 16384 by 16384 pixels
+        with open(path, "wb") as picture:
+            picture.write(b"P6 16384 16384 255\n")
+    peaks = []
+    for plant, reason in [(None, "No such file or directory"), (os.mkfifo, "not a regular file"),
+                          (huge, "size out of bounds")]:
+        with harness.Game(display, omit=["green.ppm"]) as game:
+            if plant:
+                plant(game.path("green.ppm"))
+            game.start(window=False)
+            status, peak = game.finish()
+            check(status != 0, "a refused texture must end in failure")
+            check(game.output() == "Couldn't find green texture file\n", "stdout %r" % game.output())
+            check("green.ppm: %s\n" % reason in game.output("stderr"),
+                  "stderr %r lacks the reason %r" % (game.output("stderr"), reason))
+            peaks.append(peak)
+    check(peaks[2] < 2 * peaks[0], "peak memory %.0f MiB with the huge picture, %.0f without"
+          % (peaks[2], peaks[0]))
+
+
+def stale_window_manager(display):
+    """A window manager that has exited leaves the root's _NET_SUPPORTING_WM_CHECK
+    naming a window that is gone; the game starts all the same, and a live window
+    manager's property is left alone."""
+    def wm_check():
+        return display.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
+    wm = subprocess.Popen(["openbox"], env=display.env(), stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+    for _ in range(100):
+        if "window id" in wm_check():
+            break
+        time.sleep(0.1)
+    live = wm_check()
+    with harness.Game(display) as game:
+        game.start()
+        check(wm_check() == live, "the live window manager's property changed")
+        game.keys("q")
+        game.proc.wait(10)
+    wm.terminate()
+    wm.wait()
+    check(wm_check() == live, "openbox took its property along: nothing stale to test")
+    with harness.Game(display) as game:
+        game.start()
+        game.keys("q")
+        check(game.proc.wait(10) == 0, "q did not end the game")
+
 
 with harness.Display() as display:
     # With no usable sound device the game says so once and plays on silently;
@@ -22,11 +76,7 @@ with harness.Display() as display:
         game.keys("q")
         check(game.proc.wait(10) == 0, "q did not end the game with status 0")
 
-    # Without green.ppm the game names the missing picture and fails at once.
-    with harness.Game(display, omit=["green.ppm"]) as game:
-        game.start(window=False)
-        check(game.proc.wait(20) != 0, "a missing texture must end in failure")
-        check(game.output() == "Couldn't find green texture file\n", "stdout %r" % game.output())
+    refused_textures(display)
 
     # SDL's disk driver captures the mixed output: a completed level (key n)
     # puts its clip there, and a game with sound switched off stays silent.
@@ -47,5 +97,6 @@ with harness.Display() as display:
             peaks.append(max(map(abs, samples)))
     check(peaks[0] > 8000, "the level's clip was not heard: peak %d" % peaks[0])
     check(peaks[1] == 0, "sound was off but the output was not silent: peak %d" % peaks[1])
+    stale_window_manager(display)  # last: the window manager leaves the display changed
 
 print("startup: all checks passed; level clip peak %d, silent game peak %d" % tuple(peaks))

@@ -7,13 +7,13 @@
 #include "scores/score_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size) {
-    HighScoreEntry table[kScorePlaces];
-    if (!decodeScores(data, size, table)) return 0;
+    HighScoreEntry table[kScorePlaces] = {};  // places a short file lacks stay empty
+    decodeScores(data, size, table);
 
     unsigned char bytes[kScoreFileBytes];
     encodeScores(table, bytes);
     HighScoreEntry again[kScorePlaces];
-    if (!decodeScores(bytes, sizeof bytes, again)) __builtin_trap();
+    if (decodeScores(bytes, sizeof bytes, again) != kScorePlaces) __builtin_trap();
 
     for (int i = 0; i < kScorePlaces; ++i) {
         if (std::strlen(table[i].name) > static_cast<size_t>(kNameLength)) __builtin_trap();

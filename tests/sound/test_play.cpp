@@ -48,12 +48,14 @@ std::size_t heapInUse() {
 }
 
 TEST_F(PlayTest, AClipThatCannotBeLoadedIsReportedAndLeavesItsSlotFree) {
-    // Missing, not a WAV at all, and a WAV cut off inside its header.
+    // Missing, not a WAV at all, a WAV cut off inside its header, and one
+    // whose converted samples (8 times its size) pass the bound.
     const std::string whole = writeWav("whole.wav", kAudioRate, 16, 2, std::string(400, '\1'));
+    writeWav("huge.wav", kAudioRate / 2, 8, 1, std::string(kMaxClipBytes / 8 + 1, '\x80'));
     std::ofstream(dir + "/text.wav") << "not a sound at all\n";
     std::ofstream(dir + "/cut.wav", std::ios::binary) << std::ifstream(whole).rdbuf();
     std::filesystem::resize_file(dir + "/cut.wav", 30);
-    for (const char *name : {"/cake.wav", "/text.wav", "/cut.wav"}) {
+    for (const char *name : {"/cake.wav", "/text.wav", "/cut.wav", "/huge.wav"}) {
         const std::string bad = dir + name;
         testing::internal::CaptureStderr();
         playSound(bad.c_str());

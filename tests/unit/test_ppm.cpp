@@ -1,6 +1,8 @@
 // Reading the block pictures: what the reader accepts, what it refuses, and how
 // it lays the pixels out.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -48,14 +50,25 @@ TEST(PpmReader, RefusesOtherFormatsAndBadHeaders) {
         "P6 99999999999999999999 1 255\n",  // would overflow
         "P6 16385 1 255\n",                 // beyond the sane bound
         "P6 16384 16385 255\n",
+        "P6 16384 16384 255\n",  // 19 bytes that would take 768 MiB
     };
     for (const std::string &text : refused) {
         PpmImage image;
         EXPECT_EQ(readText(text, image), 0) << text;
         EXPECT_TRUE(image.pixels.empty()) << text;
     }
-    PpmImage image;
-    EXPECT_EQ(readPpmFile("/nonexistent/red.ppm", image), 0);
+    // A pipe or a device is refused at once, not read or waited on.
+    const std::string fifo = testing::TempDir() + "tw_fifo.ppm";
+    unlink(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string &path : {fifo, std::string("/dev/zero"), std::string("/nonexistent")}) {
+        PpmImage image;
+        const char *why = "";
+        EXPECT_EQ(readPpmFile(path.c_str(), image, kMaxPpmSide, &why), 0);
+        EXPECT_STREQ(why,
+                     path == "/nonexistent" ? "No such file or directory" : "not a regular file");
+    }
+    unlink(fifo.c_str());
 }
 
 TEST(PpmReader, TopRowGoesLastAndAShortRasterIsPaddedWithWhite) {

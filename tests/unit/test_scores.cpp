@@ -2,11 +2,15 @@
 // name prompt, and saves that fail without losing the old table.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -48,31 +52,44 @@ void finishGame(const char *name, int nameState) {
     game.nameState = nameState;
 }
 
-TEST_F(Scores, MissingOrShortFileIsReplacedByTheDefaults) {
-    ASSERT_EQ(kDefaultFile.substr(20, 4), std::string("\x20\x4e\0\0", 4));  // 20000
-    for (const bool shortFile : {false, true}) {
-        if (shortFile) writeFile(kDefaultFile.substr(0, 239));
-        showHighScores();
-        EXPECT_EQ(readFile("scores.dat"), kDefaultFile) << shortFile;
-        EXPECT_EQ(fake.lastHighlight * 10 + fake.lastPrompt, -10);  // no line red, no prompt
-        EXPECT_EQ(fake.lastTable[9].score, 2000);
-    }
-    // A longer file is read for its first 240 bytes; negative scores are kept.
-    writeFile(kDefaultFile.substr(0, 216) + record("In The Red", -5) + "trailing bytes");
-    showHighScores();
-    EXPECT_STREQ(fake.lastTable[9].name, "In The Red          ");
-    EXPECT_EQ(fake.lastTable[9].score, -5);
-
-    char nbuf[kScoreLineSize];
-    formatScoreLine(nbuf, 10, HighScoreEntry{"Late Starter        ", 1234567});
-    EXPECT_STREQ(nbuf, "10.  Late Starter          ->  1234567");
-}
-
 // The scores of the last table drawn, place 1 first.
 std::string shownScores() {
     std::string text;
     for (const HighScoreEntry &entry : fake.lastTable) text += " " + std::to_string(entry.score);
     return text;
+}
+
+TEST_F(Scores, OnlyAMissingFileGetsTheDefaultsAndACutOneKeepsItsWholeRecords) {
+    ASSERT_EQ(kDefaultFile.substr(20, 4), std::string("\x20\x4e\0\0", 4));  // 20000
+    // A missing table is created; an empty or cut one is left as it is (until
+    // the next save) and shows its whole records, then the defaults' places.
+    // A longer one is read for its first 240 bytes; negative scores are kept.
+    std::string mine;
+    for (int i = 1; i <= kScorePlaces; ++i) mine += record("In The Red", -i);
+    const std::string defaults = " 20000 15000 12000 10000 9000 7000 6000 5000 3000 2000";
+    const struct {
+        bool missing;
+        std::string file, scores;
+    } cases[] = {{true, kDefaultFile, defaults},
+                 {false, "", defaults},
+                 {false, mine.substr(0, 239), " -1 -2 -3 -4 -5 -6 -7 -8 -9 2000"},
+                 {false, mine + "trailing bytes", " -1 -2 -3 -4 -5 -6 -7 -8 -9 -10"}};
+    for (const auto &c : cases) {
+        if (!c.missing) writeFile(c.file);
+        showHighScores();
+        EXPECT_EQ(readFile("scores.dat"), c.file) << c.scores;
+        EXPECT_EQ(shownScores(), c.scores);
+        EXPECT_EQ(fake.lastHighlight * 10 + fake.lastPrompt, -10);  // no line red, no prompt
+    }
+    EXPECT_STREQ(fake.lastTable[9].name, "In The Red          ");
+    writeFile("");  // the next save writes the table whole
+    finishGame("Ann", 2);
+    recordScore(50000);
+    EXPECT_EQ(readFile("scores.dat"), record("Ann", 50000) + kDefaultFile.substr(0, 216));
+
+    char nbuf[kScoreLineSize];
+    formatScoreLine(nbuf, 10, HighScoreEntry{"Late Starter        ", 1234567});
+    EXPECT_STREQ(nbuf, "10.  Late Starter          ->  1234567");
 }
 
 TEST_F(Scores, NewScoreGoesBelowEqualScoresAndPushesTheLastOut) {
@@ -144,26 +161,49 @@ TEST_F(Scores, ScoreWithoutAPlaceEndsTheEntryAndOnlyAPlainCallGrumbles) {
 
 TEST_F(Scores, FailedSaveKeepsTheOldTableAndSaysSo) {
     writeFile(kDefaultFile);
-    // The temporary file cannot be opened (even by root), or it opens but the
-    // disk is full. The screen names the first reason.
-    for (const char *how : {"directory", "/dev/full"}) {
-        if (how[0] == '/')
-            std::filesystem::create_symlink(how, "scores.dat.tmp");
-        else
-            std::filesystem::create_directory("scores.dat.tmp");
+    // The temporary file cannot be made (even by root), or the disk takes only
+    // part of it (a file-size limit stands in for a full disk).
+    rlimit unlimited, full;
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    full = unlimited;
+    full.rlim_cur = 100;
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const int reason : {EEXIST, EFBIG}) {
+        if (reason == EEXIST) std::filesystem::create_directory("scores.dat.tmp");
+        setrlimit(RLIMIT_FSIZE, reason == EFBIG ? &full : &unlimited);
         finishGame("Dee", 2);
         testing::internal::CaptureStderr();
         recordScore(50000);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n") << how;
-        EXPECT_EQ(fake.lastNote,
-                  std::string("Your score could not be saved: ") +
-                      (how[0] == '/' ? "No space left on device." : "Is a directory."));
-        EXPECT_EQ(readFile("scores.dat"), kDefaultFile) << how;
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n") << reason;
+        // The screen names the reason of the step that failed.
+        EXPECT_EQ(fake.lastNote, std::string("Your score could not be saved: ") +
+                                     std::strerror(reason) + ".");
+        EXPECT_EQ(readFile("scores.dat"), kDefaultFile) << reason;
         EXPECT_EQ(game.nameState, 0);  // the clip and the reset follow all the same
-        EXPECT_FALSE(std::filesystem::is_symlink("scores.dat.tmp")) << "temporary left behind";
-        std::filesystem::remove("scores.dat.tmp");
+        EXPECT_EQ(std::filesystem::remove("scores.dat.tmp"), reason == EEXIST) << "left behind";
     }
     EXPECT_EQ(fake.count("playSound data/excellent.wav"), 2);
+
+    // A table that cannot be read is never written over: the defaults are
+    // shown, the reason is given once, and a save fails.
+    std::filesystem::remove("scores.dat");
+    std::filesystem::create_directory("scores.dat");
+    testing::internal::CaptureStderr();
+    showHighScores();
+    finishGame("Dee", 2);
+    recordScore(50000);
+    EXPECT_EQ(errno, EISDIR);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Couldn't read scores.dat: Is a directory\nError writing scores.dat\n");
+    EXPECT_STREQ(fake.lastTable[1].name, "Stack Master        ");
+
+    // A link planted as the temporary file is removed, never followed.
+    std::filesystem::remove("scores.dat");
+    std::ofstream("victim") << "victim";
+    std::filesystem::create_symlink("victim", "scores.dat.tmp");
+    showHighScores();
+    EXPECT_EQ(readFile("victim") + readFile("scores.dat"), "victim" + kDefaultFile);
 
     // The defaults cannot be stored: they are still shown.
     std::filesystem::remove("scores.dat");
