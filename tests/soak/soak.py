@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Soak test: python3 tests/soak/soak.py BINARY SECONDS. Random clicks, command keys
-(never q nor Exit) and typed names on the real game at twenty times the pace; it must
-still run, grow less than 4 MiB after the first part, and keep a valid "scores.dat"."""
+# Soak test: python3 tests/soak/soak.py BINARY SECONDS. Random clicks, command keys
+# (never q nor Exit) and typed names on the real game at twenty times the pace; it must
+# still run, grow less than 4 MiB after the first part, and keep a valid "scores.dat".
 
 import os
 import random

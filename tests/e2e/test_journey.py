@@ -1,0 +1,143 @@
+# One game played through as a player would: the windows and the first walls, a
+# row arriving, a group clicked away, pause, speed, the high scores, levels
+# skipped until the walls overflow, a name typed into the table, the credits;
+# and a start without a block picture. Whole screens are compared with the
+# pictures in reference/ (deterministic: the game never seeds rand()).
+
+import array
+import time
+
+import harness
+from harness import check
+
+GROUND = (128, 128, 128)  # the panel's grey, where the row preview has no block
+GAME, VIEW = (100, 100, 800, 600), (270, 100, 630, 500)  # screen boxes of the windows
+
+
+def preview(shot):
+    return [shot.panel(331 + 75 * k, 40) for k in range(5)]
+
+
+def same(shot, name, box):
+    check(not shot.differs(name, box), "the screen differs from reference/%s.png" % name)
+
+
+def lit_rows(shot, colour, rows):  # rows of the view, from its top
+    return any(shot.view(x, y) == colour for y in rows for x in range(0, 630, 2))
+
+
+def group(wall, row, col):
+    # The cells joined to (row, col) through neighbours of its colour.
+    found, todo = set(), [(row, col)]
+    while todo:
+        r, c = todo.pop()
+        if (r, c) not in found and 0 <= r < 7 and 0 <= c < 5 and wall[r][c] == wall[row][col]:
+            found.add((r, c))
+            todo += [(r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)]
+    return found
+
+
+def start(game):
+    # The windows; the first walls, panel and tunnel once the first tick has put a
+    # block into the row preview.
+    info = game.display.run("xwininfo", "-name", "Tumblewell", "-stats", "-children").stdout
+    check("Width: 800\n" in info and "Height: 600\n" in info and " 630x500+170+0 " in info,
+          "no 800 by 600 window with a 630 by 500 sub-window at (170, 0):\n" + info)
+    shot = game.expect(lambda shot: preview(shot)[0] != GROUND, "no block previewed", 5)
+    check(preview(shot)[1] == GROUND, "the first two ticks came too fast to look")
+    same(shot, "start", GAME)
+
+
+def first_row_and_click(game):
+    # The row built from the rand() values after the walls' 80 lands on Left on
+    # top of its 4 rows. A click on Bottom (whose row is due last) takes a group
+    # away and the wall collapses. Returns the points it earned.
+    board, row = harness.start_board(), harness.start_board(rows=1, skip=80)[0][0]
+    wall = game.expect(lambda shot: any(shot.grid()[4]), "no row landed", 15).grid()
+    check(wall[:4] == board[0][:4] and wall[4] == row, "Left shows %s, not row %s" % (wall, row))
+    game.keys("d")
+    wall = game.screenshot().grid()
+    check(wall == board[3], "Bottom shows %s, not %s" % (wall, board[3]))
+    r, c = next((r, c) for r in range(4) for c in range(5) if len(group(wall, r, c)) > 1)
+    removed = group(wall, r, c)
+    kept = [[wall[r][c] for r in range(7) if wall[r][c] and (r, c) not in removed]
+            for c in range(5)]
+    game.click_panel(25 + 30 * c, 15 + 30 * r)
+    got = game.wait_for(lambda shot: shot.grid() != wall, 5).grid()
+    check(got == [[col[r] if r < len(col) else 0 for col in kept] for r in range(7)],
+          "clicked %d,%d, the grid is %s" % (r, c, got))
+    return 10 * len(removed)
+
+
+def pause_speed_scores(game):
+    # Pause stops the row being built; the speed buttons say the new intervals; the
+    # Scores button shows the table (made with its defaults) and, again, resumes.
+    game.click_panel(76, 481, action="mousedown")  # held down, Pause shows pressed
+    same(game.screenshot(), "pressed", (130, 200, 95, 35))
+    game.click_panel(76, 481, action="mouseup")
+    time.sleep(0.6)  # a row that was due has been pushed
+    before = preview(game.screenshot())
+    time.sleep(2.5)
+    check(preview(game.screenshot()) == before, "the row grew while paused")
+    said = ""
+    for x, base in [(40, 950), (120, 1000), (120, 1050)]:
+        game.click_panel(x, 450)
+        said += "Base = %d, Current = %d\n" % (base, base)
+    game.expect(lambda _: game.output() == said, "stdout %r" % game.output(), 5)
+    game.click_panel(76, 571)
+    same(game.expect(lambda shot: lit_rows(shot, harness.CYAN, range(40, 56)), "no table", 5),
+         "scores", VIEW)
+    defaults = harness.score_table(game.path("scores.dat"))
+    check(defaults[0] == ("Stack Master        ", 20000), "defaults start %r" % defaults[:1])
+    game.click_panel(76, 571)
+    game.expect(lambda shot: not lit_rows(shot, harness.CYAN, range(40, 56)), "table stays", 5)
+    return defaults, said
+
+
+def overflow_and_name(game, defaults, points):
+    # Six skipped levels pay 100 + 200 + ... + 600, each dealt afresh on Left, with
+    # five rows and light blue from level 3; at level 7 the walls overflow and the
+    # table, in praise of a new tenth place, takes the name.
+    wall, light_blue = game.screenshot().grid(), False
+    for level in range(2, 8):
+        game.keys("n")  # one at a time: keys pressed during a level change would be one skip
+        rows = 4 if level < 3 else 5
+        wall = game.expect(lambda shot: shot.grid() != wall and all(map(all, shot.grid()[:rows]))
+                           and not any(shot.grid()[rows]), "level %d not dealt" % level).grid()
+        light_blue = light_blue or any(4 in row for row in wall)
+    check(light_blue, "no light-blue block in five levels")
+    shot = game.expect(lambda shot: lit_rows(shot, harness.CYAN, range(40, 56)), "no entry", 90)
+    same(shot, "name-entry", VIEW)
+    game.expect(lambda shot: 0 < 10 + 8 * 9 - (shot.text_span(10, 220, 120) or (0, 0))[1] < 8,
+                "the panel does not say Game Over", 5)
+    game.keys("Bobx", command="type")
+    game.keys("BackSpace", "Return")
+    time.sleep(0.5)
+    saved = harness.score_table(game.path("scores.dat"))
+    check(saved == defaults[:9] + [("Bob" + " " * 17, 2100 + points)], "scores.dat: %r" % saved)
+
+
+# SDL's disk driver captures the mixed sound output.
+SOUND = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "out.raw", "SDL_DISKAUDIODELAY": "20"}
+with harness.Display() as display:
+    with harness.Game(display, env=SOUND) as game:
+        game.start()
+        start(game)
+        points = first_row_and_click(game)
+        defaults, said = pause_speed_scores(game)
+        overflow_and_name(game, defaults, points)
+        game.click_panel(76, 421)  # Exit: the credits, then the end ten seconds later
+        same(game.screenshot(), "credits", VIEW)
+        check(game.proc.wait(30) == 0, "the game did not end by itself after the credits")
+        check(game.output() == said, "unexpected output %r" % game.output())
+        with open(game.path("out.raw"), "rb") as raw:
+            peak = max(map(abs, array.array("h", raw.read())))  # 16-bit little-endian
+        check(peak > 8000, "the level clips were not heard: peak %d" % peak)
+
+    # Without green.ppm the game names the missing picture and fails at once.
+    with harness.Game(display, omit=["green.ppm"]) as game:
+        game.start(window=False)
+        check(game.proc.wait(20) != 0, "a missing texture must end in failure")
+        check(game.output() == "Couldn't find green texture file\n", "stdout %r" % game.output())
+
+print("journey: all checks passed")
