@@ -1,7 +1,6 @@
 # End-to-end helpers: a private Xvfb server, the real game in a scratch copy of
 # its working files, screenshots read as the player sees them, xdotool input.
 
-import ctypes
 import os
 import shutil
 import struct
@@ -24,16 +23,6 @@ def check(condition, message):
     if not condition:
         print("FAIL: " + message, file=sys.stderr)
         sys.exit(1)
-
-
-def start_board(rows=4, skip=0):
-    # board[side][row][col] as dealt from the never-seeded rand(), `skip` values in:
-    # side by side, row by row from the far end, column by column.
-    libc = ctypes.CDLL("libc.so.6")
-    libc.srand(1)  # what an unseeded rand() starts from
-    values = iter([libc.rand() % 3 + 1 for _ in range(skip + 4 * rows * 5)][skip:])
-    return [[[next(values) for _ in range(5)] if r < rows else [0] * 5 for r in range(7)]
-            for _ in range(4)]
 
 
 def score_table(path):
@@ -99,12 +88,6 @@ class Image(bytes):
 
     def view(self, x, y):
         return self.pixel(VIEW_ORIGIN[0] + x, VIEW_ORIGIN[1] + y)
-
-    def text_span(self, x, y, room):
-        # First and last dark columns of the panel text line at raster (x, y), or None.
-        dark = [px for px in range(x, x + room) for py in range(y - 2, y + 11)
-                if sum(self.panel(px, py)) < 60]
-        return (min(dark), max(dark)) if dark else None
 
     def grid(self):
         # The flat grid's [row][col]: 0 if bare white, else the block of the nearest shade.
@@ -176,19 +159,12 @@ class Game:
         return Image(subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
                                     env=self.display.env(), capture_output=True, check=True).stdout)
 
-    def wait_for(self, test, seconds=30):
-        # The first screenshot that passes `test`, else the last within `seconds`.
-        deadline = time.time() + seconds
-        while True:
-            shot = self.screenshot()
-            if test(shot) or time.time() > deadline:
-                return shot
-            time.sleep(0.1)
-
     def expect(self, test, message, seconds=30):
         # The first screenshot that passes `test` within `seconds`; fails with `message`.
-        shot = self.wait_for(test, seconds)
-        check(test(shot), message)
+        deadline = time.time() + seconds
+        while not test(shot := self.screenshot()):
+            check(time.time() < deadline, message)
+            time.sleep(0.1)
         return shot
 
     def click_panel(self, px, py, button=1, action="click"):

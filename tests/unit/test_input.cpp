@@ -1,5 +1,5 @@
-// Mouse and keys: the two hit-test passes, the guards of each button in each
-// mode of the game, the flat grid, the command keys and the name entry.
+// Mouse and keys: the guards of each button in each mode of the game, the flat
+// grid, the command keys and the name entry.
 #include <tuple>
 
 #include "app/button.h"
@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kLeft = 0, kRight = 2, kDown = 0, kUp = 1;
+constexpr int kLeft = 0, kUp = 1;
 
 using Calls = std::vector<std::string>;
 using Input = World;  // the high-score screen reads and writes scores.dat
@@ -27,39 +27,6 @@ const int kPlaces[][2] = {{35, 530}, {35, 500}, {0, 0},   {0, 440},  {83, 440}, 
 void placeButtons() {
     for (int i = 0; i < 11; ++i)
         if (i != 2) *kButtons[i] = Button{kPlaces[i][0], kPlaces[i][1], 83, 23};
-}
-
-std::string pressedFlags() {
-    std::string flags;
-    for (Button *b : kButtons) flags += static_cast<char>('0' + b->pressed);
-    return flags;
-}
-
-TEST_F(Input, PressAndReleaseTestTheButtonsInTheirOwnOrders) {
-    const struct {
-        int button, state, px, py;
-        const char *flags;
-    } cases[] = {
-        {kLeft, kDown, 10, 280, "00000000111"},  // Left: Top and Bottom come first on a press
-        {kLeft, kUp, 10, 280, "00000011011"},    // ...but after it on a release
-        {kLeft, kUp, 120, 280, "00000001001"},   // Right comes before Bottom on a release
-        {kLeft, kDown, 60, 480, "00000111111"},  // Pause comes after the speeds on a press
-        {kLeft, kDown, 83, 450, "00011111111"},  // the column shared by the speed buttons
-        {kLeft, kUp, 83, 450, "00001011111"},
-        {kLeft, kDown, 60, 420, "00000000001"},   // Exit, tested last by both
-        {kLeft, kUp, 300, 50, "00000000000"},     // on no button: every one is tested
-        {kRight, kDown, 60, 540, "11111111111"},  // other buttons only redraw: no hit-tests
-        {kRight, kUp, 60, 540, "11111111111"},
-    };
-    for (const auto &c : cases) {
-        resetWorld();
-        placeButtons();
-        for (Button *b : kButtons) b->pressed = 1;
-        mouseAt(c.button, c.state, c.px, c.py);
-        EXPECT_EQ(pressedFlags(), c.flags) << c.state << " at " << c.px << ", " << c.py;
-        // The redraw comes before any action.
-        EXPECT_EQ(fake.calls.empty() ? "" : fake.calls.front(), "drawPanel");
-    }
 }
 
 void type(const std::string &keys) {

@@ -58,9 +58,6 @@ TEST_F(Scores, AMissingOrShortFileGetsTheDefaultsALongerOneItsFirst240Bytes) {
     EXPECT_STREQ(fake.table[0].name, "Stac");
     EXPECT_STREQ(fake.table[9].name, "In The Red          ");
     EXPECT_EQ(fake.table[9].score, -5);
-    char line[kScoreLineSize];
-    formatScoreLine(line, 10, HighScoreEntry{"Late Starter        ", 1234567});
-    EXPECT_STREQ(line, "10.  Late Starter          ->  1234567");
 }
 
 // A new score goes below equal ones and pushes the last out; while the name is
