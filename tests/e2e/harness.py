@@ -35,16 +35,16 @@ def score_table(path):
 
 
 class Display:
-    # An Xvfb server on a free display number, stopped on exit.
+    # An Xvfb server on a free display number, stopped on exit. -noreset: a server
+    # that resets whenever its last client (an xdotool call) leaves would refuse
+    # the game's connection meanwhile.
 
     def __enter__(self):
         read_fd, write_fd = os.pipe()
-        # -noreset: a server that resets whenever its last client (an xdotool
-        # call) leaves would refuse the game's connection meanwhile.
         self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN,
-             "-nolisten", "tcp", "-noreset", "+extension", "GLX"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten",
+             "tcp", "-noreset", "+extension", "GLX"], pass_fds=(write_fd,),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd, "rb") as pipe:
             self.name = ":" + pipe.readline().decode().strip()
@@ -79,11 +79,9 @@ class Image(bytes):
         return got != want and sum(abs(a - b) > 16 for a, b in zip(got, want))
 
     def pixel(self, x, y):
-        i = (y * SCREEN[0] + x) * 3
-        return tuple(self[i:i + 3])
+        return tuple(self[(y * SCREEN[0] + x) * 3:][:3])
 
-    def panel(self, px, py):
-        # The pixel of panel point (px, py): origin bottom left, y up, as the game draws.
+    def panel(self, px, py):  # panel point (px, py): origin bottom left, y up, as the game draws
         return self.pixel(PANEL_ORIGIN[0] + px, PANEL_ORIGIN[1] + PANEL_SIZE[1] - 1 - py)
 
     def view(self, x, y):
@@ -97,15 +95,14 @@ class Image(bytes):
 
 
 class Game:
-    # The real game in a scratch directory with the textures (less `omit`) and clips;
-    # `speed` runs its clock that many times faster under faketime.
+    # The real game in a scratch directory (beside the binary: other programs may
+    # clear /tmp meanwhile) with the textures, less `omit`, and the clips; `speed`
+    # runs its clock that many times faster under faketime.
 
     def __init__(self, display, omit=(), speed=None, env=None):
-        self.display, self.omit, self.speed, self.extra_env = display, omit, speed, env or {}
-        self.proc = None
+        self.display, self.omit, self.speed, self.env, self.proc = display, omit, speed, env, None
 
     def __enter__(self):
-        # Beside the binary: other programs may clear /tmp while a journey runs.
         self.workdir = tempfile.mkdtemp(prefix="e2e-", dir=os.path.dirname(BINARY))
         for name in {"red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"} - set(self.omit):
             shutil.copy(os.path.join(SOURCE_DIR, name), self.workdir)
@@ -125,17 +122,13 @@ class Game:
         return os.path.join(self.workdir, name)
 
     def start(self, window=True):
-        # Starts the game and, unless `window` is False, waits for its window.
         env = {**self.display.env(), "LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy",
-               **self.extra_env}
-        if self.speed:
-            # faketime's own preload without its wrapper, so that proc is the game
-            # and a killed game leaves no semaphore behind for a later one.
+               **(self.env or {})}
+        if self.speed:  # faketime's preload without its wrapper, so that proc is the game
             env.update(LD_PRELOAD="/usr/$LIB/faketime/libfaketime.so.1",
                        FAKETIME="+0 x%g" % self.speed)
         with open(self.path("stdout"), "wb") as out, open(self.path("stderr"), "wb") as err:
-            self.proc = subprocess.Popen([BINARY], cwd=self.workdir, env=env, stdout=out,
-                                         stderr=err)
+            self.proc = subprocess.Popen([BINARY], cwd=self.workdir, env=env, stdout=out, stderr=err)
         if window:
             self.wait_window()
 
@@ -150,8 +143,7 @@ class Game:
         for _ in range(300):
             check(self.running(), "the game ended early: %r" % self.output("stderr"))
             if self.display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell").stdout:
-                time.sleep(0.8)  # the first frames are drawn
-                return
+                return time.sleep(0.8)  # the first frames are drawn
             time.sleep(0.1)
         check(False, "no window named Tumblewell appeared")
 
@@ -168,14 +160,14 @@ class Game:
         return shot
 
     def click_panel(self, px, py, button=1, action="click"):
-        # xdotool `action` (click or mousedown) at panel point (px, py), y up.
+        # xdotool `action` (click, mousedown or mouseup) at panel point (px, py), y up.
         x, y = PANEL_ORIGIN[0] + px, PANEL_ORIGIN[1] + PANEL_SIZE[1] - py
         self.display.run("xdotool", "mousemove", x, y, "sleep", 0.05, action, button)
         time.sleep(0.1)
 
     def keys(self, *names, command="key"):
-        # xdotool `command` (key or type) with `names`, the pointer over the panel:
-        # with no window manager the keyboard follows the pointer.
+        # xdotool `command` (key or type) with `names`, the pointer over the panel: with
+        # no window manager the keyboard follows the pointer.
         self.display.run("xdotool", "mousemove", PANEL_ORIGIN[0] + 5, PANEL_ORIGIN[1] + 5,
                          command, "--delay", 50, *names)
         time.sleep(0.15)

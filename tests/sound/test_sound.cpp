@@ -115,15 +115,10 @@ TEST_F(Sound, AClipThatCannotBeLoadedIsReportedAndLeavesItsSlotFree) {
     }
 
     // With memory it plays: each sample widened, doubled in time and copied to
-    // both channels; stereo at twice the rate keeps half its frames.
+    // both channels.
     soundBufferAlloc = std::malloc;
     playSound(big.c_str());
     EXPECT_EQ(slotBytes(0), bytesOf(std::vector<std::int16_t>(bytes * 4, 16384)));
-    std::vector<std::int16_t> frames;
-    for (int i = 0; i < 2000; ++i) frames.insert(frames.end(), {1000, -2000});
-    playSound(wav("wide.wav", bytesOf(frames), kAudioRate * 2).c_str());
-    frames.resize(2000);
-    EXPECT_EQ(slotBytes(1), bytesOf(frames));
 }
 
 TEST_F(Sound, ClipsStartWhileTheAudioThreadMixes) {
