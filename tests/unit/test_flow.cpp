@@ -128,18 +128,6 @@ TEST_F(Flow, SpeedStepsBy50WithinItsBoundsAndSaysSo) {
     }
 }
 
-TEST_F(Flow, LeavingTheHighScoresResumesEvenAPausedGame) {
-    togglePause();
-    toggleHighScoreView();
-    EXPECT_EQ(fake.count("drawScoreScreen"), 1);  // the table is shown at once
-    togglePause();                                // and keeps the game paused
-    EXPECT_EQ(game.paused + game.highScoreView, 2);
-    fake.calls.clear();
-    toggleHighScoreView();
-    EXPECT_EQ(game.paused + game.highScoreView, 0);
-    EXPECT_EQ(fake.calls, (Calls{"requestViewRedraw", "drawPanel"}));
-}
-
 TEST_F(Flow, NewGameStartsLevelOneAtTheChosenSpeedAfterASecond) {
     game.level = game.rowsLeft = game.points = game.pushSide = game.viewSide = game.nextIndex = 3;
     game.baseInterval = 700;

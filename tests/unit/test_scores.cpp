@@ -73,7 +73,7 @@ TEST_F(Scores, ANewScoreTakesItsPlaceUnderTheNameTypedAndEnterSavesIt) {
         EXPECT_EQ(readFile("scores.dat"), kDefaults);
         EXPECT_EQ(fake.highlight * 10 + fake.prompt, c.place * 10 + 1) << c.score;
         EXPECT_EQ(game.nameState, 1);
-        finish(c.name, 2, c.score);
+        EXPECT_EQ(finish(c.name, 2, c.score), 1);  // saved, and the table stays up
         const std::string name = std::string(c.name).substr(0, 20);
         EXPECT_STREQ(fake.table[c.place].name, (name + std::string(20 - name.size(), ' ')).c_str());
         EXPECT_EQ(readFile("scores.dat"), kDefaults.substr(0, 24 * c.place) +
