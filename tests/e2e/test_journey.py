@@ -19,8 +19,11 @@ def preview(shot):
     return [shot.panel(331 + 75 * k, 40) for k in range(5)]
 
 
-def same(shot, name, box):
-    check(not shot.differs(name, box), "the screen differs from reference/%s.png" % name)
+def same(game, name, box, shot=None):
+    # The screen (`shot`, or the first within 5 s) matches reference/NAME.png in `box`.
+    if shot:
+        return check(not shot.differs(name, box), "the screen differs from reference/%s.png" % name)
+    game.expect(lambda shot: not shot.differs(name, box), "not as reference/%s.png" % name, 5)
 
 
 def lit_rows(shot, colour, rows):  # rows of the view, from its top
@@ -35,24 +38,24 @@ def start(game):
           "no 800 by 600 window with a 630 by 500 sub-window at (170, 0):\n" + info)
     shot = game.expect(lambda shot: preview(shot)[0] != GROUND, "no block previewed", 5)
     check(preview(shot)[1] == GROUND, "the first two ticks came too fast to look")
-    same(shot, "start", GAME)
+    same(game, "start", GAME, shot)
 
 
 def first_row_and_click(game):
     # The first row lands on Left on top of its 4 rows. A click on Bottom (whose
     # row is due last) takes the pair of red blocks at its far left corner away.
-    same(game.expect(lambda shot: any(shot.grid()[4]), "no row landed", 15), "first-row", GRID)
+    same(game, "first-row", GRID, game.expect(lambda shot: any(shot.grid()[4]), "no row", 15))
     game.keys("d")
     game.click_panel(25, 15)
     time.sleep(0.3)
-    same(game.screenshot(), "clicked", GRID)
+    same(game, "clicked", GRID)
 
 
 def pause_speed_scores(game):
     # Pause stops the row being built; the speed buttons say the new intervals; the
     # Scores button shows the table (made with its defaults) and, again, resumes.
     game.click_panel(76, 481, action="mousedown")  # held down, Pause shows pressed
-    same(game.screenshot(), "pressed", (130, 200, 95, 35))
+    same(game, "pressed", (130, 200, 95, 35))
     game.click_panel(76, 481, action="mouseup")
     time.sleep(0.6)  # a row that was due has been pushed
     before = preview(game.screenshot())
@@ -64,8 +67,8 @@ def pause_speed_scores(game):
         said += "Base = %d, Current = %d\n" % (base, base)
     game.expect(lambda _: game.output() == said, "stdout %r" % game.output(), 5)
     game.click_panel(76, 571)
-    same(game.expect(lambda shot: lit_rows(shot, harness.CYAN, range(40, 56)), "no table", 5),
-         "scores", VIEW)
+    game.expect(lambda shot: lit_rows(shot, harness.CYAN, range(40, 56)), "no table", 5)
+    same(game, "scores", VIEW)
     defaults = harness.score_table(game.path("scores.dat"))
     check(defaults[0] == ("Stack Master        ", 20000), "defaults start %r" % defaults[:1])
     game.click_panel(76, 571)
@@ -74,9 +77,9 @@ def pause_speed_scores(game):
 
 
 def overflow_and_name(game, defaults):
-    # Six skipped levels pay 100 + 200 + ... + 600 (and the pair 20), each dealt afresh on Left, with
-    # five rows and light blue from level 3; at level 7 the walls overflow and the
-    # table, in praise of a new tenth place, takes the name.
+    # Six skipped levels pay 100 + 200 + ... + 600 (the pair paid 20), each dealt
+    # afresh on Left, with five rows and light blue from level 3; at level 7 the
+    # walls overflow and the table, in praise of a new tenth place, takes the name.
     wall, light_blue = game.screenshot().grid(), False
     for level in range(2, 8):
         game.keys("n")  # one at a time: keys pressed during a level change would be one skip
@@ -87,7 +90,7 @@ def overflow_and_name(game, defaults):
     check(light_blue, "no light-blue block in five levels")
     game.expect(lambda shot: lit_rows(shot, harness.CYAN, range(40, 56)), "no name entry", 90)
     time.sleep(1)  # the panel shows Game Over at its next redraw
-    game.expect(lambda shot: not shot.differs("game-over", GAME), "not as reference/game-over.png", 5)
+    same(game, "game-over", GAME)
     game.keys("Bobx", command="type")
     game.keys("BackSpace", "Return")
     time.sleep(0.5)
@@ -105,7 +108,7 @@ with harness.Display() as display:
         defaults, said = pause_speed_scores(game)
         overflow_and_name(game, defaults)
         game.click_panel(76, 421)  # Exit: the credits, then the end ten seconds later
-        same(game.screenshot(), "credits", VIEW)
+        same(game, "credits", VIEW)
         check(game.proc.wait(30) == 0, "the game did not end by itself after the credits")
         check(game.output() == said, "unexpected output %r" % game.output())
         with open(game.path("out.raw"), "rb") as raw:
