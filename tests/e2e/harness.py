@@ -1,5 +1,5 @@
-"""End-to-end helpers: a private Xvfb server, the real game in a scratch copy of
-its working files, screenshots, pixel reading and xdotool input."""
+# End-to-end helpers: a private Xvfb server, the real game in a scratch copy of
+# its working files, screenshots read as the player sees them, xdotool input.
 
 import ctypes
 import os
@@ -15,9 +15,9 @@ BINARY = os.environ.get("TW_BINARY", os.path.join(SOURCE_DIR, "build", "tumblewe
 SCREEN = (1024, 768)
 # Where the windows land on an Xvfb screen with no window manager.
 PANEL_ORIGIN, PANEL_SIZE, VIEW_ORIGIN = (100, 100), (800, 600), (270, 100)
-WHITE, BLACK, RED, CYAN = (255, 255, 255), (0, 0, 0), (255, 0, 0), (0, 255, 255)
-# Block colours as the game draws them, by block value.
-BLOCK_RGB = {1: (1.0, 0.0, 0.0), 2: (0.0, 0.8, 0.3), 3: (0.0, 0.0, 1.0), 4: (0.0, 0.8, 1.0)}
+WHITE, CYAN = (255, 255, 255), (0, 255, 255)
+# Block values and their shades on the flat grid: 80 % over white.
+SHADES = {1: (255, 51, 51), 2: (51, 214, 112), 3: (51, 51, 255), 4: (51, 214, 255)}
 
 
 def check(condition, message):
@@ -26,33 +26,18 @@ def check(condition, message):
         sys.exit(1)
 
 
-def close(colour, expected, tolerance=6):
-    return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
-
-
-def shade(rgb, alpha, ground=WHITE):
-    """rgb laid at `alpha` over an 8-bit `ground`, as 8-bit samples."""
-    return tuple(round(255 * alpha * c + (1 - alpha) * g) for c, g in zip(rgb, ground))
-
-
-def nearest_block(colour, alpha, ground=WHITE):
-    """The block value whose shade is nearest to `colour`."""
-    return min(BLOCK_RGB, key=lambda k: sum(
-        abs(a - b) for a, b in zip(colour, shade(BLOCK_RGB[k], alpha, ground))))
-
-
-def start_board(rows=4, skip=0):
-    """board[side][row][col] as dealt from the never-seeded rand(), `skip` values in."""
-    # Side by side, row by row from the far end, column by column.
+def start_board(rows=4):
+    # board[side][row][col] as dealt from the never-seeded rand(): side by side, row
+    # by row from the far end, column by column.
     libc = ctypes.CDLL("libc.so.6")
     libc.srand(1)  # what an unseeded rand() starts from
-    values = iter([libc.rand() % 3 + 1 for _ in range(skip + 4 * rows * 5)][skip:])
+    values = iter([libc.rand() % 3 + 1 for _ in range(4 * rows * 5)])
     return [[[next(values) for _ in range(5)] if r < rows else [0] * 5 for r in range(7)]
             for _ in range(4)]
 
 
 def score_table(path):
-    """The ten (name, score) records of a "scores.dat" file."""
+    # The ten (name, score) records of a "scores.dat" file.
     with open(path, "rb") as table:
         blob = table.read()
     check(len(blob) == 240, "scores.dat holds %d bytes" % len(blob))
@@ -61,16 +46,16 @@ def score_table(path):
 
 
 class Display:
-    """An Xvfb server on a free display number, stopped on exit."""
+    # An Xvfb server on a free display number, stopped on exit. -noreset: a server
+    # that resets whenever its last client (an xdotool call) leaves would refuse
+    # the game's connection meanwhile.
 
     def __enter__(self):
         read_fd, write_fd = os.pipe()
-        # -noreset: a server that resets whenever its last client (an xdotool
-        # call) leaves would refuse the game's connection meanwhile.
         self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN,
-             "-nolisten", "tcp", "-noreset", "+extension", "GLX"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten",
+             "tcp", "-noreset", "+extension", "GLX"], pass_fds=(write_fd,),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd, "rb") as pipe:
             self.name = ":" + pipe.readline().decode().strip()
@@ -89,49 +74,56 @@ class Display:
 
 
 class Image(bytes):
-    """A screenshot of the whole screen as raw RGB bytes."""
+    # A screenshot of the whole screen as raw RGB bytes.
+
+    def differs(self, name, box):
+        # How many pixels of `box` (x, y, width, height on the screen) differ by more
+        # than a trace from tests/e2e/reference/NAME.png; TW_UPDATE_REFERENCE=1 rewrites it.
+        x, y, w, h = box
+        got = b"".join(self[((y + r) * SCREEN[0] + x) * 3:][:w * 3] for r in range(h))
+        path = os.path.join(SOURCE_DIR, "tests", "e2e", "reference", name + ".png")
+        if os.environ.get("TW_UPDATE_REFERENCE"):
+            subprocess.run(["convert", "-size", "%dx%d" % (w, h), "-depth", "8", "rgb:-", path],
+                           input=got, check=True)
+        want = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                              check=True).stdout
+        return got != want and sum(abs(a - b) > 16 for a, b in zip(got, want))
 
     def pixel(self, x, y):
-        i = (y * SCREEN[0] + x) * 3
-        return tuple(self[i:i + 3])
+        return tuple(self[(y * SCREEN[0] + x) * 3:][:3])
 
-    def panel(self, px, py):
-        """The pixel of panel point (px, py): origin bottom left, y up, as the game draws."""
+    def panel(self, px, py):  # panel point (px, py): origin bottom left, y up, as the game draws
         return self.pixel(PANEL_ORIGIN[0] + px, PANEL_ORIGIN[1] + PANEL_SIZE[1] - 1 - py)
 
     def view(self, x, y):
         return self.pixel(VIEW_ORIGIN[0] + x, VIEW_ORIGIN[1] + y)
 
-    def text_span(self, x, y, room):
-        """First and last dark columns of the panel text line at raster (x, y), or None."""
-        dark = [px for px in range(x, x + room) for py in range(y - 2, y + 11)
-                if sum(self.panel(px, py)) < 60]
-        return (min(dark), max(dark)) if dark else None
-
     def grid(self):
-        """The flat grid's [row][col]: 0 if bare white, else the nearest 80 % block shade."""
+        # The flat grid's [row][col]: 0 if bare white, else the block of the nearest shade.
         cells = [[self.panel(25 + 30 * c, 15 + 30 * r) for c in range(5)] for r in range(7)]
-        return [[0 if got == WHITE else nearest_block(got, 0.8) for got in row] for row in cells]
+        return [[0 if got == WHITE else min(SHADES, key=lambda k: sum(
+            abs(a - b) for a, b in zip(got, SHADES[k]))) for got in row] for row in cells]
 
 
 class Game:
-    """The real game in a scratch directory with the textures (less `omit`) and clips,
-    or, given an installed `binary`, in an empty one; run as the user and group
-    id `user` when given, so that file permissions apply."""
+    # The real game in a scratch directory (beside the binary: other programs may
+    # clear /tmp meanwhile) with the textures, less `omit`, and the clips, or, given
+    # an installed `binary`, in an empty one; `speed` runs its clock that many
+    # times faster under faketime; `user` runs it as that user and group id, so
+    # that file permissions apply (root ignores them).
 
     def __init__(self, display, omit=(), speed=None, env=None, binary=None, user=None):
-        self.display, self.omit, self.speed, self.extra_env = display, omit, speed, env or {}
+        self.display, self.omit, self.speed, self.env = display, omit, speed, env or {}
         self.proc, self.binary, self.user = None, binary, user
 
     def __enter__(self):
-        self.workdir = tempfile.mkdtemp(prefix="tumblewell-e2e-")
+        self.workdir = tempfile.mkdtemp(prefix="e2e-", dir=os.path.dirname(BINARY))
         if self.user is not None:
             os.chmod(self.workdir, 0o777)
         if self.binary:
             return self
-        for name in ["red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"]:
-            if name not in self.omit:
-                shutil.copy(os.path.join(SOURCE_DIR, name), self.workdir)
+        for name in {"red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"} - set(self.omit):
+            shutil.copy(os.path.join(SOURCE_DIR, name), self.workdir)
         shutil.copytree(os.path.join(SOURCE_DIR, "data"), self.path("data"))
         return self
 
@@ -148,26 +140,20 @@ class Game:
         return os.path.join(self.workdir, name)
 
     def start(self, window=True, args=()):
-        """Starts the game with `args` and, unless `window` is False, waits for its window."""
-        env = {"LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy", **self.display.env(),
-               **self.extra_env}
+        env = {**self.display.env(), "LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy",
+               **self.env}
         clock = {}
-        if self.speed:
-            # faketime's own preload without its wrapper, so that proc is the game
-            # and a killed game leaves no semaphore behind for a later one.
+        if self.speed:  # faketime's preload without its wrapper, so that proc is the game
             clock = {"LD_PRELOAD": "/usr/$LIB/faketime/libfaketime.so.1",
                      "FAKETIME": "+0 x%g" % self.speed}
         command = [self.binary or BINARY, *args]
         if self.user is None:
             env.update(clock)
-        else:
-            # The clock goes to the game alone, not to setpriv, which would make
-            # faketime's semaphore as root where the game cannot open it.
+        else:  # the clock for the game alone: setpriv would make faketime's semaphore as root
             command = (["setpriv", "--reuid=%d" % self.user, "--regid=%d" % self.user,
                         "--clear-groups", "env"] + ["%s=%s" % kv for kv in clock.items()] + command)
         with open(self.path("stdout"), "wb") as out, open(self.path("stderr"), "wb") as err:
-            self.proc = subprocess.Popen(command, cwd=self.workdir, env=env, stdout=out,
-                                         stderr=err)
+            self.proc = subprocess.Popen(command, cwd=self.workdir, env=env, stdout=out, stderr=err)
         if window:
             self.wait_window()
 
@@ -191,36 +177,32 @@ class Game:
     def wait_window(self):
         for _ in range(300):
             check(self.running(), "the game ended early: %r" % self.output("stderr"))
-            found = self.display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
-            if found.stdout:
-                time.sleep(0.8)  # the first frames are drawn
-                return
+            if self.display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell").stdout:
+                return time.sleep(0.8)  # the first frames are drawn
             time.sleep(0.1)
         check(False, "no window named Tumblewell appeared")
 
     def screenshot(self):
-        blob = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
-                              env=self.display.env(), capture_output=True, check=True).stdout
-        return Image(blob)
+        return Image(subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                                    env=self.display.env(), capture_output=True, check=True).stdout)
 
-    def wait_for(self, test, seconds=30):
-        """The first screenshot that passes `test`, else the last within `seconds`."""
+    def expect(self, test, message, seconds=30):
+        # The first screenshot that passes `test` within `seconds`; fails with `message`.
         deadline = time.time() + seconds
-        while True:
-            shot = self.screenshot()
-            if test(shot) or time.time() > deadline:
-                return shot
+        while not test(shot := self.screenshot()):
+            check(time.time() < deadline, message)
             time.sleep(0.1)
+        return shot
 
     def click_panel(self, px, py, button=1, action="click"):
-        """xdotool `action` (click or mousedown) at panel point (px, py), y up."""
+        # xdotool `action` (click, mousedown or mouseup) at panel point (px, py), y up.
         x, y = PANEL_ORIGIN[0] + px, PANEL_ORIGIN[1] + PANEL_SIZE[1] - py
         self.display.run("xdotool", "mousemove", x, y, "sleep", 0.05, action, button)
         time.sleep(0.1)
 
     def keys(self, *names, command="key"):
-        """xdotool `command` (key or type) with `names`, the pointer over the panel:
-        with no window manager the keyboard follows the pointer."""
+        # xdotool `command` (key or type) with `names`, the pointer over the panel: with
+        # no window manager the keyboard follows the pointer.
         self.display.run("xdotool", "mousemove", PANEL_ORIGIN[0] + 5, PANEL_ORIGIN[1] + 5,
                          command, "--delay", 50, *names)
         time.sleep(0.15)

@@ -4,48 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "game/game_state.h"
 #include "scores/high_scores.h"
 
 struct FakeFrame {
     // One entry a call: "drawPanel", "drawView", "showCredits", "drawScoreScreen",
     // "requestViewRedraw", "playSound data/woohoo.wav".
     std::vector<std::string> calls;
-    Millis now = 0;    // what the clock reads; sleepMs moves it on
-    Millis slept = 0;  // total asked of sleepMs
-
+    Millis now = 0, slept = 0;  // the clock; sleepMs moves it on
     // The last screen drawScoreScreen was given.
-    HighScoreEntry lastTable[kScorePlaces] = {};
-    int lastHighlight = -2;
-    int lastPrompt = -1;
-    std::string lastNote;  // "" when none
+    HighScoreEntry table[kScorePlaces] = {};
+    int highlight = -2, prompt = -1;
+    std::string note;  // "" when none
 
-    int count(const std::string &call) const;
-    void clear() { calls.clear(); }
+    int count(const std::string &call) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
 };
 
 extern FakeFrame fake;
 
-// Thrown by the fake quitGame, which must not return.
-struct QuitCalled {};
+struct QuitCalled {};  // thrown by the fake quitGame, which must not return
 
 // Puts `game`, the buttons and the fakes back to a fresh start.
 void resetWorld();
 
-// Gives ten buttons the rectangles the control panel draws them at;
-// highScoresButton keeps its zero rectangle, so it answers only at (0, 0).
-void placeButtons();
-
-// A fresh world in a scratch working directory of its own, so that code reading
-// or writing "scores.dat" leaves the build tree alone.
+// A fresh world in a scratch working directory, so "scores.dat" stays there.
 class World : public testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
-
-  private:
     std::string home, dir;
 };

@@ -1,0 +1,192 @@
+# The game among hostile files and odd desktops: block pictures that are missing,
+# pipes or absurdly large; a table the player may not read or a folder it may
+# not write; a game over that earns no place; a resized window; a window manager
+# that has exited. Each starts a game of its own.
+
+import os
+import subprocess
+import time
+
+import harness
+from harness import CYAN, check
+
+RED, YELLOW = (255, 0, 0), (255, 255, 0)
+
+
+def lit_rows(shot, colour, rows):  # rows of the view, from its top
+    return any(shot.view(x, y) == colour for y in rows for x in range(0, 630, 2))
+
+
+def table_file(path, score):  # ten places of `score`, as scores.dat holds them
+    with open(path, "wb") as out:
+        out.write((b"Old Hand".ljust(20) + score.to_bytes(4, "little")) * 10)
+
+
+def overflow(game):
+    # Eight skipped levels pay 3600 points; the walls, five rows deep from level 3
+    # on, overflow within seconds.
+    for _ in range(8):
+        game.keys("n")
+        time.sleep(0.8)
+
+
+def refused_textures(display):
+    # Without green.ppm, or with a pipe or a picture of absurd size in its place, the
+    # game names the picture, says why on stderr and fails at once; the absurd size
+    # is refused before it costs any memory.
+    def huge(path):  # 19 bytes that declare 16384 by 16384 pixels
+        with open(path, "wb") as picture:
+            picture.write(b"P6 16384 16384 255\n")
+    peaks = []
+    for plant, reason in [(None, "No such file or directory"), (os.mkfifo, "not a regular file"),
+                          (huge, "size out of bounds")]:
+        with harness.Game(display, omit=["green.ppm"]) as game:
+            if plant:
+                plant(game.path("green.ppm"))
+            game.start(window=False)
+            status, peak = game.finish()
+            check(status != 0, "a refused texture must end in failure")
+            check(game.output() == "Couldn't find green texture file\n", "stdout %r" % game.output())
+            check("green.ppm: %s\n" % reason in game.output("stderr"),
+                  "stderr %r lacks the reason %r" % (game.output("stderr"), reason))
+            peaks.append(peak)
+    check(peaks[2] < 2 * peaks[0], "peak memory %.0f MiB with the huge picture, %.0f without"
+          % (peaks[2], peaks[0]))
+
+
+def unreadable_table(display):
+    # Run as an unprivileged user, a scores.dat it may not read shows the defaults,
+    # says why once on stderr however often it is shown, and stays as it was. The
+    # game starts with the colour aid asked for: a dark shape on the first block.
+    with harness.Game(display, user=65534) as game:
+        table = game.path("scores.dat")
+        table_file(table, 1000)
+        os.chmod(table, 0o600)  # root's own
+        before = os.stat(table)
+        game.start(args=["--colour-aid"])
+        check(sum(game.screenshot().panel(25, 15)) < 60, "no shape on the first block")
+        for _ in range(3):  # Scores: shown, back to the tunnel, shown again
+            game.click_panel(76, 571)
+            time.sleep(0.3)
+        check(lit_rows(game.screenshot(), CYAN, range(90, 106)), "no table in the view")
+        game.keys("q")
+        check(game.proc.wait(15) == 0, "q did not end the game")
+        err = game.output("stderr")
+        check(err.count("Couldn't read scores.dat: Permission denied\n") == 1, "stderr %r" % err)
+        after = os.stat(table)
+        check((after.st_ino, after.st_mtime_ns) == (before.st_ino, before.st_mtime_ns),
+              "scores.dat was written over")
+
+
+def read_only_save(display):
+    # A player who may not write the game's folder is told why in place of the
+    # prompt, and scores.dat stays as it was.
+    with harness.Game(display, speed=10, user=65534) as game:
+        table_file(game.path("scores.dat"), 1000)
+        with open(game.path("scores.dat"), "rb") as kept:
+            table = kept.read()
+        os.chmod(game.workdir, 0o555)
+        game.start()
+        overflow(game)
+        game.expect(lambda shot: lit_rows(shot, CYAN, range(40, 56))
+                    and lit_rows(shot, RED, range(436, 452)), "no name prompt")
+        game.keys("E", "Return")
+        text = "Your score could not be saved: Permission denied."
+
+        def span(shot):  # the yellow columns on the prompt's line, baseline 450
+            lit = [x for x in range(630) for y in range(439, 453) if shot.view(x, y) == YELLOW]
+            return lit and (min(lit), max(lit))
+        shot = game.expect(span, "no line after Enter", 5)
+        check(not lit_rows(shot, RED, range(425, 453)), "the prompt is still shown after Enter")
+        left, right = span(shot)
+        check(63 <= left < 71 and 0 < 63 + 8 * len(text) - right < 8,
+              "the line after Enter spans %d-%d, not the length of %r" % (left, right, text))
+        with open(game.path("scores.dat"), "rb") as kept:
+            check(kept.read() == table, "scores.dat changed")
+
+
+def no_place(display):
+    # A game over whose score earns no place keeps the tunnel's last blocks in the
+    # view, and a button clicked then is drawn released again.
+    with harness.Game(display, speed=10) as game:
+        table_file(game.path("scores.dat"), 99999)
+        game.start()
+        overflow(game)
+        shot = game.expect(lambda shot: not any(map(any, shot.grid())), "no game over", 60)
+        check(any(max(shot.view(x, y)) - min(shot.view(x, y)) > 80 for x in range(0, 630, 3)
+                  for y in range(0, 500, 3)), "the view was blanked at a game over with no place")
+
+        def left_button(shot):
+            return [shot.panel(x, y) for x in range(0, 84, 2) for y in range(270, 294, 2)]
+        before = left_button(shot)
+        game.click_panel(40, 281)
+        time.sleep(0.5)  # press and release have been handled
+        game.expect(lambda shot: left_button(shot) == before, "Left still drawn pressed", 3)
+
+
+def resized_window(display):
+    # The panel keeps its layout from the window's bottom-left corner at any size,
+    # and clicks land on what is drawn: Scores at 800 by 700, a block at 300 by 200.
+    with harness.Game(display) as game:
+        game.start()
+        window = display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
+        window = window.stdout.split()[0]
+
+        def click_at_size(width, height, px, py):  # panel point (px, py), y up
+            display.run("xdotool", "windowsize", window, width, height)
+            time.sleep(0.5)
+            x, y = harness.PANEL_ORIGIN[0] + px, harness.PANEL_ORIGIN[1] + height - 1 - py
+            before = game.screenshot().pixel(x, y)
+            display.run("xdotool", "mousemove", x, y, "sleep", 0.05, "click", 1)
+            time.sleep(0.3)
+            return before, game.screenshot()
+
+        game.keys("d")  # the Bottom wall, whose first row is due some 20 s in
+        wall = game.screenshot().grid()
+        row, col = next((r, c) for r in range(4) for c in range(4)
+                        if wall[r][c] in (wall[r][c + 1], wall[r + 1][c]))
+        px, py = 25 + 30 * col, 15 + 30 * row
+        before, shot = click_at_size(300, 200, px, py)
+        check(game.running(), "a click on a block at 300 by 200 ended the game")
+        check(shot.pixel(harness.PANEL_ORIGIN[0] + px, harness.PANEL_ORIGIN[1] + 199 - py) != before,
+              "a click at 300 by 200 missed its block")
+        _, shot = click_at_size(800, 700, 76, 571)  # Scores: the table's cyan title
+        check(lit_rows(shot, CYAN, range(40, 56)), "Scores at 800 by 700 did not show the table")
+
+
+def stale_window_manager(display):
+    # A window manager that has exited leaves the root's _NET_SUPPORTING_WM_CHECK
+    # naming a window that is gone; the game starts all the same, and a live window
+    # manager's property is left alone.
+    def wm_check():
+        return display.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
+    wm = subprocess.Popen(["openbox"], env=display.env(), stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+    for _ in range(100):
+        if "window id" in wm_check():
+            break
+        time.sleep(0.1)
+    live = wm_check()
+    with harness.Game(display) as game:
+        game.start()
+        check(wm_check() == live, "the live window manager's property changed")
+        game.keys("q")
+        game.proc.wait(10)
+    wm.terminate()
+    wm.wait()
+    check(wm_check() == live, "openbox took its property along: nothing stale to test")
+    with harness.Game(display) as game:
+        game.start()
+        game.keys("q")
+        check(game.proc.wait(10) == 0, "q did not end the game")
+
+
+with harness.Display() as display:
+    refused_textures(display)
+    unreadable_table(display)
+    read_only_save(display)
+    no_place(display)
+    resized_window(display)
+    stale_window_manager(display)  # last: the window manager leaves the display changed
+
+print("setups: all checks passed")
