@@ -1,11 +1,12 @@
 """The real game at its own pace: the control panel, the tunnel view, rows
 arriving wall by wall, a group clicked away, light blue from level 3, a button
-held down."""
+held down; then every known scene against its reference screenshot."""
 
 import math
 import time
 
 import harness
+import reference
 from harness import BLACK, WHITE, check, close, shade
 
 FACE, LIT, GROUND = (102, 102, 102), (204, 204, 204), (128, 128, 128)
@@ -152,5 +153,6 @@ with harness.Display() as display, harness.Game(display) as game:
     for point, (_, pressed) in BUTTON.items():
         check(pressed in (None, shot.panel(*point)), "pressed New Game at %s: %s"
               % (point, shot.panel(*point)))
+    reference.compare(reference.shoot(display))
 
 print("screens: all checks passed")
