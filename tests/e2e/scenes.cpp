@@ -43,7 +43,6 @@ bool setScene(const std::string &name) {
         game.highScoreView = 1;
     } else if (name == "over") {  // the name prompt, "Bob" typed so far
         game.highScoreView = 0;
-        game.paused = 0;
         game.gameOver = 1;
         game.nameState = 1;
         std::memset(game.board, 0, sizeof game.board);
@@ -65,6 +64,7 @@ bool setScene(const std::string &name) {
 
 int main(int argc, char **argv) {
     createWindows(&argc, argv);
+    game.paused = 1;  // so that no tick builds a block behind a scene's back
     for (int i = 0; i < 20; ++i) glutMainLoopEvent();  // let the windows map
     std::string name;
     while (std::getline(std::cin, name)) {
