@@ -91,6 +91,7 @@ def measure_game(display):
         time.sleep(1)
         figures["playing"] = cpu_share(game.proc.pid)
         game.click_panel(76, 481)  # Pause
+        time.sleep(1)  # the click's own redraws are not the pause's
         figures["paused"] = cpu_share(game.proc.pid)
         game.click_panel(76, 481)  # resume, then let the untouched game overflow quickly
         for _ in range(10):
@@ -105,7 +106,9 @@ def measure_game(display):
         for _ in range(8):
             game.keys("n")
             time.sleep(4)
-        time.sleep(20)
+        game.wait_for(lambda shot: any(shot.view(x, 444) == harness.RED for x in range(0, 630, 2)),
+                      120)
+        time.sleep(1)
         figures["name"] = cpu_share(game.proc.pid)
     figures["panel"], figures["tunnel"], figures["floor"] = frame_times(display)
     return figures
