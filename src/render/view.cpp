@@ -40,35 +40,6 @@ void blockCentre(int side, int row, int col, float out[3]) {
     }
 }
 
-void cubeEdges(int colour) {
-    setBlockColour(colour, 1.0f);
-    glCallList(2);
-}
-
-void cubeFaces(int colour) {
-    setBlockColour(colour, 0.5f);
-    glCallList(1);
-}
-
-// Runs `draw` for every block of the four walls with the origin at its cube's
-// centre, far rows first.
-void forEachCube(void (*draw)(int colour)) {
-    for (int row = 0; row < kRows; ++row) {
-        for (int side = 0; side < kSides; ++side) {
-            for (int col = 0; col < kColumns; ++col) {
-                const int c = game.board[side][row][col];
-                if (c == Empty) continue;
-                float centre[3];
-                blockCentre(side, row, col, centre);
-                glPushMatrix();
-                glTranslatef(centre[0], centre[1], centre[2]);
-                draw(c);
-                glPopMatrix();
-            }
-        }
-    }
-}
-
 }  // namespace
 
 void drawView() {
@@ -130,10 +101,26 @@ void drawBackdrop() {
 
 void drawBoard3D() {
     glutSetWindow(game.viewWindow);
-    // Every cube's solid edges, then every cube's translucent faces, each
-    // pass far rows first so that a face is laid over what lies behind it.
-    forEachCube([](int c) {
-        cubeEdges(c);
-        cubeFaces(c);
-    });
+    // Far rows first: with blending on, each translucent cube is laid over what
+    // lies behind it. A cube's solid edges go down before its faces, cube by
+    // cube: neighbours share edges, and drawing all edges first would change
+    // which cube's colour such an edge shows. The edges have a line list of
+    // their own, so no polygon-mode switch lies between the two.
+    for (int row = 0; row < kRows; ++row) {
+        for (int side = 0; side < kSides; ++side) {
+            for (int col = 0; col < kColumns; ++col) {
+                const int c = game.board[side][row][col];
+                if (c == Empty) continue;
+                float centre[3];
+                blockCentre(side, row, col, centre);
+                glPushMatrix();
+                glTranslatef(centre[0], centre[1], centre[2]);
+                setBlockColour(c, 1.0f);
+                glCallList(2);
+                setBlockColour(c, 0.5f);
+                glCallList(1);
+                glPopMatrix();
+            }
+        }
+    }
 }

@@ -108,7 +108,7 @@ def measure_game(display):
             time.sleep(4)
         game.wait_for(lambda shot: any(shot.view(x, 444) == harness.RED for x in range(0, 630, 2)),
                       120)
-        time.sleep(1)
+        time.sleep(3)  # the game-over clip has played out
         figures["name"] = cpu_share(game.proc.pid)
     figures["panel"], figures["tunnel"], figures["floor"] = frame_times(display)
     return figures
