@@ -106,7 +106,8 @@ def measure_game(display):
         for _ in range(8):
             game.keys("n")
             time.sleep(4)
-        game.wait_for(lambda shot: any(shot.view(x, 444) == harness.RED for x in range(0, 630, 2)),
+        game.wait_for(lambda shot: all(any(shot.view(x, y) == colour for x in range(0, 630, 2))
+                                       for y, colour in [(48, harness.CYAN), (444, harness.RED)]),
                       120)
         time.sleep(3)  # the game-over clip has played out
         figures["name"] = cpu_share(game.proc.pid)
