@@ -2,7 +2,6 @@
 
 #include <GL/glut.h>
 
-#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -52,8 +51,8 @@ void emitCube(float size, bool textured) {
 // that saves, sets and restores the pixel unpacking for every character. Lists
 // belong to one window's context, so each window and font gets its own set.
 struct FontLists {
-    int window;
     void *font;
+    int window;
     GLuint base;
 };
 constexpr int kMaxFontLists = 4;
@@ -63,7 +62,7 @@ int fontListCount = 0;
 GLuint charLists(void *font) {
     const int window = glutGetWindow();
     for (int i = 0; i < fontListCount; ++i)
-        if (fontLists[i].window == window && fontLists[i].font == font) return fontLists[i].base;
+        if (fontLists[i].font == font && fontLists[i].window == window) return fontLists[i].base;
     if (fontListCount == kMaxFontLists) return 0;
     const GLuint base = glGenLists(256);
     // GLUT sets the pixel unpacking around each character itself; glBitmap
@@ -73,7 +72,7 @@ GLuint charLists(void *font) {
         glutBitmapCharacter(font, c);
         glEndList();
     }
-    fontLists[fontListCount++] = {window, font, base};
+    fontLists[fontListCount++] = {font, window, base};
     return base;
 }
 
@@ -98,24 +97,25 @@ void emitCubeEdges(float size) {
 void drawText(float x, float y, void *font, const char *text) {
     glRasterPos3f(x, y, 0);
     // Characters count as plain chars widened to int, exactly as typed: GLUT
-    // draws codes 1 to 255 and skips any other (a negative char) silently.
+    // draws codes 1 to 255 and skips a negative char silently.
     const GLuint base = charLists(font);
     if (base == 0) {
         for (const char *p = text; *p != '\0'; ++p) glutBitmapCharacter(font, *p);
         return;
     }
     glListBase(base);
-    unsigned char codes[64];
-    std::size_t n = 0;
-    for (const char *p = text;; ++p) {
-        const int c = *p;
-        if (c >= 1 && c <= 255) codes[n++] = static_cast<unsigned char>(c);
-        if (n > 0 && (c == 0 || n == sizeof codes)) {
-            glCallLists(static_cast<GLsizei>(n), GL_UNSIGNED_BYTE, codes);
+    constexpr GLsizei kRun = 64;
+    unsigned char codes[kRun];
+    GLsizei n = 0;
+    for (const char *p = text; *p != '\0'; ++p) {
+        if (*p < 0) continue;  // as GLUT skips it
+        codes[n++] = static_cast<unsigned char>(*p);
+        if (n == kRun) {
+            glCallLists(n, GL_UNSIGNED_BYTE, codes);
             n = 0;
         }
-        if (c == 0) break;
     }
+    if (n > 0) glCallLists(n, GL_UNSIGNED_BYTE, codes);
     glListBase(0);
 }
 
