@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/button.h"
+#include "app/frame.h"
 #include "app/startup.h"
 #include "game/game_state.h"
 #include "render/panel.h"
@@ -68,7 +69,7 @@ int main(int argc, char **argv) {
     for (int i = 0; i < 20; ++i) glutMainLoopEvent();  // let the windows map
     std::string name;
     while (std::getline(std::cin, name)) {
-        if (!setScene(name)) return 1;
+        if (!setScene(name)) quitGame(1);
         drawPanel();
         drawView();
         glFinish();
@@ -76,5 +77,5 @@ int main(int argc, char **argv) {
         std::printf("drawn\n");
         std::fflush(stdout);
     }
-    return 0;
+    quitGame();  // as the game ends, with the leak check while the driver is loaded
 }
