@@ -21,11 +21,6 @@ namespace {
 // SDL keeps using the format it was opened with, so it lives for the whole run.
 SDL_AudioSpec audioSpec;
 
-// Mesa's software renderer builds each frame in memory blocks of 64 KiB and a
-// few bytes, and frees all but one when the frame is done.
-constexpr int kFrameBlockRoom = 68 * 1024;
-constexpr int kKeptHeapTop = 8 * 1024 * 1024;
-
 // Loads one block texture; a missing picture ends the start-up with its message.
 void loadBlockTexture(unsigned int &name, const char *file, const char *message) {
     name = loadTexture(file, 1);
@@ -53,12 +48,6 @@ void openAudio() {
 }
 
 void createWindows(int *argc, char **argv) {
-    // Served from fresh mappings, or handed back to the system at the end of
-    // every frame, those blocks cost page faults frame after frame, a third to
-    // a half of a frame's time. They stay in the heap, and so does its top; the
-    // larger clip buffers still get mappings of their own.
-    mallopt(M_MMAP_THRESHOLD, kFrameBlockRoom);
-    mallopt(M_TRIM_THRESHOLD, kKeptHeapTop);
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(game.windowWidth, game.windowHeight);
