@@ -54,5 +54,4 @@ void Button::draw(int bx, int by, const char *text) {
     glColor3f(0, 0, 0);
     drawText(static_cast<float>(x + 41 - 4 * labelLen + p), static_cast<float>(y + 7 - p),
              GLUT_BITMAP_8_BY_13, label);
-    glFlush();
 }

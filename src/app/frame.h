@@ -10,6 +10,11 @@
 // the view window current.
 void requestViewRedraw();
 
+// Sets the timer of the idle step for when it next has work, replacing any
+// earlier one; with nothing due the program sleeps until an event. Called
+// after every step and every event, which may bring work forward.
+void scheduleStep();
+
 // Fixed GL state of the control panel, set once at start-up.
 void initPanelGL();
 

@@ -5,7 +5,9 @@
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "game/flow.h"
 #include "game/game_state.h"
+#include "game/pacing.h"
 
 // In an AddressSanitizer build the leak check runs in quitGame, while the GL
 // driver is still loaded, so that its allocations can be told apart by library.
@@ -31,6 +33,26 @@ void quitGame(int status) {
 void requestViewRedraw() {
     glutSetWindow(game.viewWindow);
     glutPostRedisplay();
+}
+
+namespace {
+
+// GLUT timers cannot be cancelled: each carries the number it was set under,
+// and only the one set last runs the step.
+int stepTimer = 0;
+
+void onStepTimer(int timer) {
+    if (timer != stepTimer) return;
+    onIdle();
+    scheduleStep();
+}
+
+}  // namespace
+
+void scheduleStep() {
+    ++stepTimer;
+    const int delay = nextStepDelay();
+    if (delay >= 0) glutTimerFunc(static_cast<unsigned int>(delay), onStepTimer, stepTimer);
 }
 
 void initPanelGL() {

@@ -67,12 +67,24 @@ void createWindows(int *argc, char **argv) {
     fillBoard(0, 4);
 
     game.mainWindow = glutCreateWindow("Tumblewell");
-    glutDisplayFunc(drawPanel);
+    // Any event or redraw may change what the idle step has to do, so each is
+    // followed by setting its timer afresh.
+    void (*const key)(unsigned char, int, int) = [](unsigned char k, int x, int y) {
+        onKeyboard(k, x, y);
+        scheduleStep();
+    };
+    glutDisplayFunc([] {
+        drawPanel();
+        scheduleStep();
+    });
     glutReshapeFunc(onReshape);
-    glutMouseFunc(onMouse);
-    glutKeyboardFunc(onKeyboard);
-    glutIdleFunc(onIdle);
+    glutMouseFunc([](int button, int state, int x, int y) {
+        onMouse(button, state, x, y);
+        scheduleStep();
+    });
+    glutKeyboardFunc(key);
     initPanelGL();
+    scheduleStep();
 
     loadBlockTexture(game.redTexture, "red.ppm", "Couldn't find red texture file\n");
     loadBlockTexture(game.greenTexture, "green.ppm", "Couldn't find green texture file\n");
@@ -82,7 +94,7 @@ void createWindows(int *argc, char **argv) {
 
     game.viewWindow = glutCreateSubWindow(game.mainWindow, 170, 0, 630, 500);
     glutDisplayFunc(drawView);
-    glutKeyboardFunc(onKeyboard);
+    glutKeyboardFunc(key);
     glClearColor(0, 0, 0, 0);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

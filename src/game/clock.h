@@ -8,5 +8,5 @@
 Millis elapsedMs();
 
 // Gives the processor away for about `ms` milliseconds. Used by the blocking
-// waits and the frame pacing instead of spinning.
+// waits instead of spinning.
 void sleepMs(int ms);

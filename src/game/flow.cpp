@@ -91,18 +91,12 @@ void onIdle() {
     // The tick is taken even when nothing uses it, so that a pause or a level
     // change does not leave a backlog of ticks behind.
     if (tickElapsed() == 1 && game.rowsLeft > 0 && game.gameOver != 1) {
-        if (game.paused == 1) {
-            idleRest();
-            return;
-        }
+        if (game.paused == 1) return;
         buildBlock();
         idleRedraw();
         return;
     }
-    if (game.paused == 1) {
-        idleRest();
-        return;
-    }
+    if (game.paused == 1) return;
     idleRedraw();
 }
 

@@ -6,8 +6,9 @@
 // then moves on to now), else 0.
 int tickElapsed();
 
-// The idle callback: completes levels, builds the next row one block a tick and
-// keeps the control panel drawn.
+// The idle step, run on a timer whenever nextStepDelay says it has work:
+// completes levels, builds the next row one block a tick and keeps the
+// control panel drawn.
 void onIdle();
 
 // Timed steps run by every control-panel redraw: the first ends the program

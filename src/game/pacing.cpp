@@ -1,5 +1,6 @@
 #include "game/pacing.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr Millis kFrameMs = 16;  // one refresh at 60 Hz
+constexpr int kNoStep = -1;
 
 Millis lastIdleFrame = 0;
 std::uint64_t lastIdlePicture = 0;
@@ -49,19 +51,41 @@ bool timedStepDue() {
     return game.rowReady == 1 && now - game.rowReadyTime > kRowPushDelayMs;
 }
 
+// Milliseconds from now to `at`, none if it has passed.
+int until(Millis at, Millis now) { return std::max(0, static_cast<int>(at - now)); }
+
+int sooner(int delay, int other) { return delay == kNoStep ? other : std::min(delay, other); }
+
+// When idleRedraw next draws: for a new picture or a due timed step, a frame
+// after its last picture at the earliest.
+int redrawDelay(Millis now) {
+    int delay = kNoStep;
+    if (game.exitState == 2 || panelPicture() != lastIdlePicture) delay = 0;
+    if (game.exitState == 1)
+        delay = sooner(delay, until(static_cast<Millis>(game.creditsStart) + kCreditsMs + 1, now));
+    if (game.rowReady == 1)
+        delay = sooner(delay, until(game.rowReadyTime + kRowPushDelayMs + 1, now));
+    return delay == kNoStep ? kNoStep : std::max(delay, until(lastIdleFrame + kFrameMs, now));
+}
+
 }  // namespace
 
 void idleRedraw() {
-    if (!timedStepDue() && panelPicture() == lastIdlePicture) {
-        idleRest();
-        return;
-    }
-    const Millis since = elapsedMs() - lastIdleFrame;
-    if (since < kFrameMs) sleepMs(static_cast<int>(kFrameMs - since));
+    if (!timedStepDue() && panelPicture() == lastIdlePicture) return;
+    if (elapsedMs() - lastIdleFrame < kFrameMs) return;
     drawPanel();
     lastIdleFrame = elapsedMs();
 }
 
 void notePanelDrawn() { lastIdlePicture = panelPicture(); }
 
-void idleRest() { sleepMs(static_cast<int>(kFrameMs)); }
+// The branches of onIdle: a finished game only redraws; a used-up quota ends
+// the level at once; otherwise ticks are taken, paused or not, and a running
+// game redraws.
+int nextStepDelay() {
+    const Millis now = elapsedMs();
+    if (game.gameOver == 1 && game.exitState == 0) return redrawDelay(now);
+    if (game.rowsLeft == 0 && game.gameOver != 1) return 0;
+    const int tick = until(game.lastTick + static_cast<Millis>(game.currentInterval) + 1, now);
+    return game.paused == 1 ? tick : sooner(redrawDelay(now), tick);
+}

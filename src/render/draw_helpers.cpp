@@ -46,12 +46,77 @@ void emitCube(float size, bool textured) {
     glEnd();
 }
 
+// Every character of a bitmap font compiled into display lists, one list a
+// character code, so a line of text is one glCallLists instead of a GLUT call
+// that saves, sets and restores the pixel unpacking for every character. Lists
+// belong to one window's context, so each window and font gets its own set.
+struct FontLists {
+    void *font;
+    int window;
+    GLuint base;
+};
+constexpr int kMaxFontLists = 4;
+FontLists fontLists[kMaxFontLists];
+int fontListCount = 0;
+
+GLuint charLists(void *font) {
+    const int window = glutGetWindow();
+    for (int i = 0; i < fontListCount; ++i)
+        if (fontLists[i].font == font && fontLists[i].window == window) return fontLists[i].base;
+    if (fontListCount == kMaxFontLists) return 0;
+    const GLuint base = glGenLists(256);
+    // GLUT sets the pixel unpacking around each character itself; glBitmap
+    // unpacks the character into the list as it is compiled.
+    for (int c = 1; c < 256; ++c) {
+        glNewList(base + c, GL_COMPILE);
+        glutBitmapCharacter(font, c);
+        glEndList();
+    }
+    fontLists[fontListCount++] = {font, window, base};
+    return base;
+}
+
+// The outlines of the same six faces as line segments, each face's four edges
+// in order, so an outline needs no switch of the polygon mode.
+void emitCubeEdges(float size) {
+    const float h = size / 2;
+    glBegin(GL_LINES);
+    for (const Face &face : kFaces) {
+        for (int v = 0; v < 4; ++v) {
+            for (int end = 0; end < 2; ++end) {
+                const signed char *c = face.corner[(v + end) % 4];
+                glVertex3f(c[0] * h, c[1] * h, c[2] * h);
+            }
+        }
+    }
+    glEnd();
+}
+
 }  // namespace
 
 void drawText(float x, float y, void *font, const char *text) {
     glRasterPos3f(x, y, 0);
-    // Characters go to GLUT as plain chars widened to int, exactly as typed.
-    for (const char *p = text; *p != '\0'; ++p) glutBitmapCharacter(font, *p);
+    // Characters count as plain chars widened to int, exactly as typed: GLUT
+    // draws codes 1 to 255 and skips a negative char silently.
+    const GLuint base = charLists(font);
+    if (base == 0) {
+        for (const char *p = text; *p != '\0'; ++p) glutBitmapCharacter(font, *p);
+        return;
+    }
+    glListBase(base);
+    constexpr GLsizei kRun = 64;
+    unsigned char codes[kRun];
+    GLsizei n = 0;
+    for (const char *p = text; *p != '\0'; ++p) {
+        if (*p < 0) continue;  // as GLUT skips it
+        codes[n++] = static_cast<unsigned char>(*p);
+        if (n == kRun) {
+            glCallLists(n, GL_UNSIGNED_BYTE, codes);
+            n = 0;
+        }
+    }
+    if (n > 0) glCallLists(n, GL_UNSIGNED_BYTE, codes);
+    glListBase(0);
 }
 
 void drawLabelValue(int x, int y, const char *label, int value) {
@@ -87,6 +152,9 @@ void setBlockColour(int colour, float alpha) {
 void buildCubeList(float size) {
     glNewList(1, GL_COMPILE);
     emitCube(size, false);
+    glEndList();
+    glNewList(2, GL_COMPILE);
+    emitCubeEdges(size);
     glEndList();
 }
 

@@ -11,7 +11,9 @@ void drawLabelValue(int x, int y, const char *label, int value);
 // The drawing colour of a block value; anything outside 1 to 4 is white.
 void setBlockColour(int colour, float alpha);
 
-// Compiles the tunnel's cube of edge `size` into display list 1.
+// Compiles the tunnel's cube of edge `size` into display list 1 (its six faces)
+// and display list 2 (its edges as line segments, the pixels the faces' outlines
+// in polygon line mode show).
 void buildCubeList(float size);
 
 // The row preview's cube of edge `size`, textured on its left, top and front.

@@ -43,32 +43,50 @@ void sideLabel(char (&viewlabel)[10], int side, const char *other) {
                   (game.gameOver == 1 || name == nullptr) ? other : name);
 }
 
-// One opaque outline and an 80 % fill per block, 1 to 29 pixels inside its
-// cell, so the white ground shows as a 2-pixel gap between neighbours.
-void drawFlatGrid() {
+// The block's square, 1 to 29 pixels inside its cell, so the white ground
+// shows as a 2-pixel gap between neighbours.
+void cellSquare() {
+    glBegin(GL_QUADS);
+    glVertex3i(1, 1, 0);
+    glVertex3i(1, 29, 0);
+    glVertex3i(29, 29, 0);
+    glVertex3i(29, 1, 0);
+    glEnd();
+}
+
+void blockOutline(int colour) {
+    setBlockColour(colour, 1.0f);
+    cellSquare();
+}
+
+void blockFill(int colour) {
+    setBlockColour(colour, 0.8f);
+    cellSquare();
+}
+
+// Runs `draw` for every block of the wall in view with the block's cell
+// corner at the origin. Blocks never overlap, so the grid is drawn a pass at a
+// time, each pass with one polygon mode, and shows what block-by-block
+// drawing would.
+void forEachBlock(void (*draw)(int colour)) {
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
             const int k = game.board[game.viewSide][r][c];
-            setBlockColour(k, 1.0f);
             if (k == Empty) continue;
-            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
             glPushMatrix();
             glTranslatef(kCell * c + kGridLeft, kCell * r, 0);
-            for (int pass = 0; pass < 2; ++pass) {
-                if (pass == 1) {
-                    setBlockColour(k, 0.8f);
-                    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-                }
-                glBegin(GL_QUADS);
-                glVertex3i(1, 1, 0);
-                glVertex3i(1, 29, 0);
-                glVertex3i(29, 29, 0);
-                glVertex3i(29, 1, 0);
-                glEnd();
-            }
+            draw(k);
             glPopMatrix();
         }
     }
+}
+
+// An opaque outline under an 80 % fill for every block.
+void drawFlatGrid() {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    forEachBlock(blockOutline);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    forEachBlock(blockFill);
 }
 
 // The row being built, as five tilted cubes carrying their colour's texture.

@@ -99,9 +99,11 @@ void drawBackdrop() {
 
 void drawBoard3D() {
     glutSetWindow(game.viewWindow);
-    glPushMatrix();
     // Far rows first: with blending on, each translucent cube is laid over what
-    // lies behind it. A cube's solid edges go down before its faces.
+    // lies behind it. A cube's solid edges go down before its faces, cube by
+    // cube: neighbours share edges, and drawing all edges first would change
+    // which cube's colour such an edge shows. The edges have a line list of
+    // their own, so no polygon-mode switch lies between the two.
     for (int row = 0; row < kRows; ++row) {
         for (int side = 0; side < kSides; ++side) {
             for (int col = 0; col < kColumns; ++col) {
@@ -111,15 +113,12 @@ void drawBoard3D() {
                 blockCentre(side, row, col, centre);
                 glPushMatrix();
                 glTranslatef(centre[0], centre[1], centre[2]);
-                glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
                 setBlockColour(c, 1.0f);
-                glCallList(1);
-                glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+                glCallList(2);
                 setBlockColour(c, 0.5f);
                 glCallList(1);
                 glPopMatrix();
             }
         }
     }
-    glPopMatrix();
 }

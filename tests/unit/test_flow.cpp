@@ -7,6 +7,7 @@
 
 #include "fakes/fake_frame.h"
 #include "game/flow.h"
+#include "game/pacing.h"
 #include "render/panel.h"
 
 namespace {
@@ -70,7 +71,8 @@ TEST_F(Flow, ARowOntoAFullWallEndsTheGame) {
         for (int row = 0; row < kRows; ++row) game.board[Bottom][row][2] = Green;
         game.board[Left][0][0] = game.nextRow[0] = Red;
         game.rowReady = 1;
-        fake.now = 401;
+        game.rowReadyTime = fake.now = 1000 * static_cast<Millis>(&c - cases);
+        fake.now += 401;
         onIdle();
         EXPECT_EQ(fake.calls, c.calls);
         EXPECT_EQ(game.gameOver * 10 + game.nameState, c.points > 2000 ? 11 : 10);
@@ -162,9 +164,10 @@ TEST_F(Flow, ExitShowsTheCreditsAndEndsTheProgramTenSecondsLater) {
     fake.now += 10000;
     onIdle();
     EXPECT_EQ(game.exitState, 1);
-    fake.now += 1;
+    fake.now += 16;
     onIdle();  // notices the time is up...
     EXPECT_EQ(game.exitState, 2);
+    fake.now += 16;
     EXPECT_THROW(onIdle(), QuitCalled);  // ...and the next redraw ends the program
 }
 
@@ -193,44 +196,62 @@ TEST_F(Flow, BoardClicksScore10ABlockAndCheerBigGroups) {
     }
 }
 
-// One idle pass: the panels it drew and the time it took on the fake clock.
-std::pair<int, Millis> idlePass() {
+// One idle step: the panels it drew.
+int idlePass() {
     const int drawn = fake.count("drawPanel");
-    const Millis start = fake.now;
     onIdle();
-    return {fake.count("drawPanel") - drawn, fake.now - start};
+    return fake.count("drawPanel") - drawn;
 }
 
-TEST_F(Flow, IdlePassesDrawOnlyNewPicturesAndAtMostOnceAFrame) {
-    fake.now = game.lastTick = 100000;  // no tick due for a second
+TEST_F(Flow, IdleStepsDrawNewPicturesAtMostOnceAFrameAndSleepUntilTheirNextWork) {
+    fake.now = game.lastTick = 100000;  // the next tick due in 1001 ms
     game.points = 12345;                // a picture the idle step has not drawn yet
-    EXPECT_EQ(idlePass(), std::make_pair(1, 0u));
-    EXPECT_EQ(idlePass(), std::make_pair(0, 16u));  // the same picture: a frame's nap instead
+    EXPECT_EQ(nextStepDelay(), 0);
+    EXPECT_EQ(idlePass(), 1);
+    EXPECT_EQ(nextStepDelay(), 1001);  // the same picture: nothing to do until the tick
+    fake.now += 16;
     game.points += 10;
-    EXPECT_EQ(idlePass(), std::make_pair(1, 0u));  // a new picture a frame later: drawn at once
-    game.points += 10;
+    EXPECT_EQ(idlePass(), 1);  // a new picture a frame later: drawn at once
     fake.now += 5;
-    EXPECT_EQ(idlePass(), std::make_pair(1, 11u));  // too soon: the frame is waited out first
+    game.points += 10;
+    EXPECT_EQ(idlePass(), 0);  // too soon: the step comes back a frame after the last picture
+    EXPECT_EQ(nextStepDelay(), 11);
+    fake.now += 11;
+    EXPECT_EQ(idlePass(), 1);
+
+    // A row due for its push gets its redraw even though the picture is the same.
+    game.rowReady = 1;
+    game.rowReadyTime = fake.now - 350;
+    EXPECT_EQ(nextStepDelay(), 51);
+    fake.now += 51;
+    onIdle();
+    EXPECT_EQ(game.rowsLeft, 14);
 
     // A push that ends the game changes the state after its picture was drawn:
-    // the next pass draws the game-over panel.
+    // the next step, a frame later, draws the game-over panel; then a finished
+    // game has nothing to do until an event.
     for (int row = 0; row < kRows; ++row) game.board[game.pushSide][row][0] = Red;
     game.rowReady = 1;
     game.rowReadyTime = fake.now - 401;
+    fake.now += 16;
     onIdle();
     ASSERT_EQ(game.gameOver, 1);
-    EXPECT_EQ(idlePass().first, 1);
+    EXPECT_EQ(nextStepDelay(), 16);
+    fake.now += 16;
+    EXPECT_EQ(idlePass(), 1);
+    EXPECT_EQ(nextStepDelay(), -1);
 
-    // Paused: a due tick is taken but builds nothing; nothing is drawn, and
-    // the pass does not spin either.
+    // Paused: a due tick is taken but builds nothing and draws nothing; the
+    // step sleeps until the next tick.
     game.gameOver = 0;
     game.paused = 1;
-    game.nextIndex = 2;
+    game.points += 10;
     game.lastTick = fake.now - 1001;
-    const Millis pausedAt = fake.now;
-    EXPECT_EQ(idlePass(), std::make_pair(0, 16u));
-    EXPECT_EQ(game.lastTick, pausedAt);
-    EXPECT_EQ(game.nextIndex + game.nextRow[2], 2);
+    EXPECT_EQ(idlePass(), 0);
+    EXPECT_EQ(game.lastTick, fake.now);
+    EXPECT_EQ(game.nextIndex, 0);
+    EXPECT_EQ(nextStepDelay(), 1001);
+    EXPECT_EQ(fake.slept, 0u);  // never a nap
 }
 
 }  // namespace

@@ -128,8 +128,8 @@ TEST_F(Scores, AFailedSaveKeepsTheOldTableAndSaysSo) {
         setrlimit(RLIMIT_FSIZE, &unlimited);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n") << reason;
         // The screen names the reason of the step that failed.
-        EXPECT_EQ(fake.note, std::string("Your score could not be saved: ") +
-                                     std::strerror(reason) + ".");
+        EXPECT_EQ(fake.note,
+                  std::string("Your score could not be saved: ") + std::strerror(reason) + ".");
         EXPECT_EQ(readFile("scores.dat"), kDefaults) << reason;
         EXPECT_EQ(game.nameState, 0);  // the clip and the reset follow all the same
         EXPECT_EQ(std::filesystem::remove("scores.dat.tmp"), reason == EEXIST) << "left behind";

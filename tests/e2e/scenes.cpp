@@ -1,0 +1,81 @@
+// The game's own drawing routines in its own windows, set to one known scene
+// at a time, so that screenshots of them can be compared pixel for pixel with
+// the committed references. Reads a scene name a line from standard input,
+// draws it into both windows and answers "drawn" once the frames are shown.
+#include <GL/freeglut.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "app/button.h"
+#include "app/frame.h"
+#include "app/startup.h"
+#include "game/game_state.h"
+#include "render/panel.h"
+#include "render/view.h"
+
+namespace {
+
+// Each scene builds on the one before; the order is the one tests use.
+bool setScene(const std::string &name) {
+    if (name == "play") {  // the start board, three blocks of a row built
+        const int row[kColumns] = {Red, Green, Blue, Empty, Empty};
+        std::memcpy(game.nextRow, row, sizeof row);
+    } else if (name == "paused") {  // Pause held down, the Top wall, a full row
+        const int row[kColumns] = {LightBlue, Blue, Green, Red, LightBlue};
+        std::memcpy(game.nextRow, row, sizeof row);
+        game.paused = 1;
+        pauseButton.pressed = 1;
+        game.viewSide = Top;
+        game.pushSide = Right;
+    } else if (name == "full") {  // every cell of every wall, all four colours
+        pauseButton.pressed = 0;
+        int colour = 0;
+        for (auto &side : game.board)
+            for (auto &row : side)
+                for (int &cell : row) cell = colour++ % 4 + 1;
+        game.viewSide = Bottom;
+        game.level = 3;
+        game.points = 1230;
+        game.rowsLeft = 7;
+    } else if (name == "scores") {
+        game.highScoreView = 1;
+    } else if (name == "over") {  // the name prompt, "Bob" typed so far
+        game.highScoreView = 0;
+        game.gameOver = 1;
+        game.nameState = 1;
+        std::memset(game.board, 0, sizeof game.board);
+        std::memset(game.nextRow, 0, sizeof game.nextRow);
+        game.level = 9;
+        game.points = 3600;
+        game.rowsLeft = 2;
+        std::strcpy(game.playerName, "Bob");
+    } else if (name == "credits") {
+        game.exitState = 1;
+        game.creditsStart = glutGet(GLUT_ELAPSED_TIME);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    createWindows(&argc, argv);
+    game.paused = 1;  // so that no tick builds a block behind a scene's back
+    for (int i = 0; i < 20; ++i) glutMainLoopEvent();  // let the windows map
+    std::string name;
+    while (std::getline(std::cin, name)) {
+        if (!setScene(name)) quitGame(1);
+        drawPanel();
+        drawView();
+        glFinish();
+        glutMainLoopEvent();
+        std::printf("drawn\n");
+        std::fflush(stdout);
+    }
+    quitGame();  // as the game ends, with the leak check while the driver is loaded
+}
