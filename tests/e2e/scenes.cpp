@@ -40,7 +40,10 @@ bool setScene(const std::string &name) {
         game.level = 3;
         game.points = 1230;
         game.rowsLeft = 7;
+    } else if (name == "aid") {  // the same with the colour aid's shapes
+        game.colourAid = 1;
     } else if (name == "scores") {
+        game.colourAid = 0;
         game.highScoreView = 1;
     } else if (name == "over") {  // the name prompt, "Bob" typed so far
         game.highScoreView = 0;
