@@ -29,7 +29,8 @@ extern FakeFrame fake;
 
 struct QuitCalled {};  // thrown by the fake quitGame, which must not return
 
-// Puts `game`, the buttons and the fakes back to a fresh start.
+// Puts `game` and the fakes back to a fresh start, the buttons where the
+// control panel draws them.
 void resetWorld();
 
 // A fresh world in a scratch working directory, so "scores.dat" stays there.

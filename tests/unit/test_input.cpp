@@ -2,7 +2,6 @@
 // grid, the command keys and the name entry.
 #include <tuple>
 
-#include "app/button.h"
 #include "app/input.h"
 #include "fakes/fake_frame.h"
 #include "game/flow.h"
@@ -16,18 +15,6 @@ using Input = World;  // the high-score screen reads and writes scores.dat
 
 // Panel points are y-up; GLUT reports window positions y-down from the top.
 void mouseAt(int button, int state, int px, int py) { onMouse(button, state, px, 600 - py); }
-
-// The eleven buttons in the order of the press pass, all but the scores at the
-// rectangles the control panel draws them at; that one answers only at (0, 0).
-Button *const kButtons[] = {&newGameButton,   &soundButton, &highScoresButton, &speedUpButton,
-                            &speedDownButton, &pauseButton, &topButton,        &bottomButton,
-                            &leftButton,      &rightButton, &exitButton};
-const int kPlaces[][2] = {{35, 530}, {35, 500}, {0, 0},   {0, 440},  {83, 440}, {35, 470},
-                          {41, 300}, {41, 240}, {0, 270}, {83, 270}, {35, 410}};
-void placeButtons() {
-    for (int i = 0; i < 11; ++i)
-        if (i != 2) *kButtons[i] = Button{kPlaces[i][0], kPlaces[i][1], 83, 23};
-}
 
 void type(const std::string &keys) {
     for (char key : keys) onKeyboard(static_cast<unsigned char>(key), 0, 0);
@@ -80,7 +67,6 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
         std::string outcomes;
         for (const auto &e : events) {
             resetWorld();
-            placeButtons();
             game.paused = m.paused;
             game.gameOver = m.gameOver;
             game.highScoreView = m.highScoreView;

@@ -6,37 +6,32 @@
 
 namespace {
 
-struct Case {
-    const char *what;
-    PathFacts facts;
-    const char *data;
-    const char *scores;
-};
-
 TEST(Paths, SourceTreeInstalledAndOverridden) {
-    const Case cases[] = {
-        {"a texture in the working directory wins over everything",
-         {true, "/usr/games/tumblewell", "/opt/data", "/x", "/home/p"},
-         "",
-         ""},
-        {"installed: data beside the program, table in the home's data folder",
-         {false, "/usr/games/tumblewell", "", "", "/home/p"},
+    const struct {
+        PathFacts facts;
+        const char *data, *scores;
+    } cases[] = {
+        // A texture in the working directory wins over everything.
+        {{true, "/usr/games/tumblewell", "/opt/data", "/x", "/home/p"}, "", ""},
+        // Installed: data beside the program, the table in the home's data folder.
+        {{false, "/usr/games/tumblewell", "", "", "/home/p"},
          "/usr/games/../share/tumblewell/",
          "/home/p/.local/share/tumblewell/"},
-        {"a data override and XDG_DATA_HOME, with or without a trailing slash",
-         {false, "/usr/games/tumblewell", "/opt/tw", "/var/d/", "/home/p/"},
+        // A data override and XDG_DATA_HOME, with or without a trailing slash.
+        {{false, "/usr/games/tumblewell", "/opt/tw", "/var/d/", "/home/p/"},
          "/opt/tw/",
          "/var/d/tumblewell/"},
-        {"a relative XDG_DATA_HOME is ignored",
-         {false, "/p/bin/tumblewell", "", "rel/data", "/home/p"},
+        // A relative XDG_DATA_HOME is ignored.
+        {{false, "/p/bin/tumblewell", "", "rel/data", "/home/p"},
          "/p/bin/../share/tumblewell/",
          "/home/p/.local/share/tumblewell/"},
-        {"nothing known: the working directory", {false, "", "", "", ""}, "", ""},
+        // Nothing known: the working directory.
+        {{false, "", "", "", ""}, "", ""},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         const GamePaths paths = choosePaths(c.facts);
-        EXPECT_EQ(paths.data, c.data) << c.what;
-        EXPECT_EQ(paths.scores, c.scores) << c.what;
+        EXPECT_EQ(paths.data, c.data) << &c - cases;
+        EXPECT_EQ(paths.scores, c.scores) << &c - cases;
     }
 }
 

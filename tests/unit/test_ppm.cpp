@@ -24,7 +24,6 @@ const struct {
     // rows included.
     {"P6 3 2 255\n" + px(3, 1) + px(2, 2), px(2, 2) + px(1, '\xff') + px(3, 1)},
     {"P6 2 3 255\n" + px(1, 1), px(4, '\xff') + px(1, 1) + px(1, '\xff')},
-    {"P3 4 1 255\n0 0 0 0 0 0 0 0 0 0 0 0\n", ""},
     {"P5 4 1 255\n" + std::string(4, 'a'), ""},
     {"# comment before the magic\nP6 4 1 255\n" + px(4, 0), ""},
     {"P6 4", ""},
@@ -33,7 +32,6 @@ const struct {
     {"P6 4 1 256\n" + px(4, 1), ""},
     {"P6 0 1 255\n", ""},
     {"P6 4 0 255\n", ""},
-    {"P6 -4 1 255\n", ""},
     {"P6 4 -1 255\n", ""},
     {"P6 99999999999999999999 1 255\n", ""},  // would overflow
     {"P6 16385 1 255\n", ""},                 // beyond the sane bound
