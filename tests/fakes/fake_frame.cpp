@@ -39,12 +39,9 @@ void drawPanel() {
 void drawView() { fake.calls.push_back("drawView"); }
 void showCredits() { fake.calls.push_back("showCredits"); }
 void requestViewRedraw() { fake.calls.push_back("requestViewRedraw"); }
-void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt,
-                     const char *note) {
+void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int, int, const char *note) {
     fake.calls.push_back("drawScoreScreen");
     std::copy(table, table + kScorePlaces, fake.table);
-    fake.highlight = highlight;
-    fake.prompt = prompt;
     fake.note = note != nullptr ? note : "";
 }
 void quitGame(int) { throw QuitCalled(); }

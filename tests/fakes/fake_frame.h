@@ -17,7 +17,6 @@ struct FakeFrame {
     Millis now = 0, slept = 0;  // the clock; sleepMs moves it on
     // The last screen drawScoreScreen was given.
     HighScoreEntry table[kScorePlaces] = {};
-    int highlight = -2, prompt = -1;
     std::string note;  // "" when none
 
     int count(const std::string &call) const {

@@ -67,10 +67,8 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
         std::string outcomes;
         for (const auto &e : events) {
             resetWorld();
-            game.paused = m.paused;
-            game.gameOver = m.gameOver;
-            game.highScoreView = m.highScoreView;
-            game.exitState = m.exitState;
+            std::tie(game.paused, game.gameOver, game.highScoreView, game.exitState) =
+                std::tie(m.paused, m.gameOver, m.highScoreView, m.exitState);
             game.viewSide = e.py == 250 || e.key == 'd' ? Top : Bottom;  // so Bottom is a change
             game.board[game.viewSide][0][0] = game.board[game.viewSide][0][1] = Red;
             outcomes += outcome(e.px, e.py, e.key);
@@ -80,20 +78,16 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
 }
 
 TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
-    // On a wall of stripes the group removed tells where the click landed.
+    // On a wall of stripes the group removed tells where the click landed; the
+    // last two are beyond the window's edges, where GLUT reports a held button.
     const struct {
         int px, py;
         bool columns;                     // vertical stripes, else horizontal ones
         int points, row, column, colour;  // and what that cell holds afterwards
-    } cases[] = {{10, 0, true, 70, 0, 0, Empty},
-                 {159, 209, true, 70, 0, 4, Empty},
-                 {10, 0, false, 50, 0, 0, Green},
-                 {159, 209, false, 50, 5, 0, Green},
-                 {9, 5, true, 0, 0, 0, Red},
-                 {160, 209, true, 0, 0, 4, Red},
-                 {159, 210, true, 0, 6, 4, Red},
-                 // Beyond the window's edges, where GLUT reports a held button.
-                 {-40, -100, true, 0, 0, 0, Red},
+    } cases[] = {{10, 0, true, 70, 0, 0, Empty},  {159, 209, true, 70, 0, 4, Empty},
+                 {10, 0, false, 50, 0, 0, Green}, {159, 209, false, 50, 5, 0, Green},
+                 {9, 5, true, 0, 0, 0, Red},      {160, 209, true, 0, 0, 4, Red},
+                 {159, 210, true, 0, 6, 4, Red},  {-40, -100, true, 0, 0, 0, Red},
                  {900, 800, true, 0, 6, 4, Red}};
     for (const auto &c : cases) {
         resetWorld();
