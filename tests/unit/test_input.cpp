@@ -33,10 +33,7 @@ char outcome(int px, int py, char key) {
     const auto before = watched();
     fake.calls.clear();
     try {
-        if (key != 0)
-            type(std::string(1, key));
-        else
-            mouseAt(kLeft, kUp, px, py);
+        key != 0 ? type(std::string(1, key)) : mouseAt(kLeft, kUp, px, py);
     } catch (const QuitCalled &) {
         return 'Q';
     }
