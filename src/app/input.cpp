@@ -5,6 +5,7 @@
 #include "app/button.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "render/grid_layout.h"
 #include "render/panel.h"
 
 namespace {
@@ -14,10 +15,6 @@ namespace {
 constexpr int kLeftButton = 0;
 constexpr int kButtonDown = 0;
 constexpr int kButtonUp = 1;
-
-// The flat grid: 5 by 7 cells of 30 pixels from the panel point (10, 0).
-constexpr int kGridLeft = 10;
-constexpr int kCellSize = 30;
 
 // The window's height as last shaped; 0 until then, when it has its first size.
 int shownHeight = 0;
@@ -109,10 +106,9 @@ bool releaseAt(int px, int py) {
 }
 
 void clickGridAt(int px, int py) {
-    const bool onGrid = px >= kGridLeft && px < kGridLeft + kColumns * kCellSize && py >= 0 &&
-                        py < kRows * kCellSize;
+    const bool onGrid = px >= kGridLeft && px < kGridRight && py >= 0 && py < kGridTop;
     if (!onGrid || game.gameOver == 1 || game.paused == 1) return;
-    clickBoard(py / kCellSize, (px - kGridLeft) / kCellSize);
+    clickBoard(py / kGridCell, (px - kGridLeft) / kGridCell);
 }
 
 }  // namespace

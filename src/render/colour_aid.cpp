@@ -5,14 +5,11 @@
 #include <cmath>
 
 #include "game/game_state.h"
+#include "render/grid_layout.h"
 #include "render/view.h"
 
 namespace {
 
-// The flat grid's cells, as the control panel lays them out: 30 pixels square
-// from the panel point (10, 0).
-constexpr float kCell = 30;
-constexpr float kGridLeft = 10;
 // A shape spans about a third of its block: 12 pixels on the panel, a third of
 // a cube's 0.3 edge in the tunnel.
 constexpr float kGridShape = 6;
@@ -68,7 +65,8 @@ void drawColourAidGrid() {
             const int k = game.board[game.viewSide][r][c];
             if (k == Empty) continue;
             glPushMatrix();
-            glTranslatef(kGridLeft + kCell * c + kCell / 2, kCell * r + kCell / 2, 0);
+            glTranslatef(kGridLeft + kGridCell * c + kGridCell / 2, kGridCell * r + kGridCell / 2,
+                         0);
             drawShape(k, kGridShape);
             glPopMatrix();
         }

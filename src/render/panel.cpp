@@ -12,13 +12,9 @@
 #include "game/pacing.h"
 #include "render/colour_aid.h"
 #include "render/draw_helpers.h"
+#include "render/grid_layout.h"
 
 namespace {
-
-constexpr int kCell = 30;      // flat grid cell, in panel pixels
-constexpr int kGridLeft = 10;  // the grid's left edge; row 0 sits on y = 0
-constexpr int kGridRight = kGridLeft + kColumns * kCell;
-constexpr int kGridTop = kRows * kCell;
 
 void drawButtons() {
     newGameButton.draw(35, 530, "New Game");
@@ -74,7 +70,7 @@ void forEachBlock(void (*draw)(int colour)) {
             const int k = game.board[game.viewSide][r][c];
             if (k == Empty) continue;
             glPushMatrix();
-            glTranslatef(kCell * c + kGridLeft, kCell * r, 0);
+            glTranslatef(kGridCell * c + kGridLeft, kGridCell * r, 0);
             draw(k);
             glPopMatrix();
         }
