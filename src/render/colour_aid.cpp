@@ -13,6 +13,7 @@ namespace {
 // A shape spans about a third of its block: 12 pixels on the panel, a third of
 // a cube's 0.3 edge in the tunnel.
 constexpr float kGridShape = 6;
+constexpr int kHalfCell = kGridCell / 2;  // a cell's centre from its corner
 constexpr float kCubeShape = 0.05f;
 // The cubes' front faces lie 0.15 before their centres; the shapes a hair in
 // front of them, so the depth test puts them over their own face but behind
@@ -65,8 +66,7 @@ void drawColourAidGrid() {
             const int k = game.board[game.viewSide][r][c];
             if (k == Empty) continue;
             glPushMatrix();
-            glTranslatef(kGridLeft + kGridCell * c + kGridCell / 2, kGridCell * r + kGridCell / 2,
-                         0);
+            glTranslatef(kGridLeft + kGridCell * c + kHalfCell, kGridCell * r + kHalfCell, 0);
             drawShape(k, kGridShape);
             glPopMatrix();
         }
