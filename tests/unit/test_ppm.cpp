@@ -20,6 +20,7 @@ const struct {
     // Comments between all fields, however long; maxima up to 255, unscaled.
     {"P6\n# made by hand\n4\n# two\n1\n# three\n255\n" + px(4, 7), px(4, 7)},
     {"  P6\t4\n1 # " + std::string(500, 'x') + " 9 9 9\n15\n" + px(4, 7), px(4, 7)},
+    {"P6 1 1 255\n" + px(1, 7), px(1, 7)},  // the smallest picture there is
     // The file's top row goes last; a short raster is padded with white, whole
     // rows included.
     {"P6 3 2 255\n" + px(3, 1) + px(2, 2), px(2, 2) + px(1, '\xff') + px(3, 1)},
