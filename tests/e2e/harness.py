@@ -1,7 +1,6 @@
 # End-to-end helpers: a private Xvfb server, the real game in a scratch copy of
 # its working files, screenshots read as the player sees them, xdotool input.
 
-import ctypes
 import os
 import shutil
 import struct
@@ -15,9 +14,11 @@ BINARY = os.environ.get("TW_BINARY", os.path.join(SOURCE_DIR, "build", "tumblewe
 SCREEN = (1024, 768)
 # Where the windows land on an Xvfb screen with no window manager.
 PANEL_ORIGIN, PANEL_SIZE, VIEW_ORIGIN = (100, 100), (800, 600), (270, 100)
-WHITE, CYAN = (255, 255, 255), (0, 255, 255)
-# Block values and their shades on the flat grid: 80 % over white.
-SHADES = {1: (255, 51, 51), 2: (51, 214, 112), 3: (51, 51, 255), 4: (51, 214, 255)}
+# Screen boxes of the windows and of the flat grid.
+GAME, VIEW, GRID = (100, 100, 800, 600), (270, 100, 630, 500), (110, 490, 150, 210)
+# GROUND is the panel's grey.
+WHITE, CYAN, GROUND = (255, 255, 255), (0, 255, 255), (128, 128, 128)
+
 
 
 def check(condition, message):
@@ -26,14 +27,8 @@ def check(condition, message):
         sys.exit(1)
 
 
-def start_board(rows=4):
-    # board[side][row][col] as dealt from the never-seeded rand(): side by side, row
-    # by row from the far end, column by column.
-    libc = ctypes.CDLL("libc.so.6")
-    libc.srand(1)  # what an unseeded rand() starts from
-    values = iter([libc.rand() % 3 + 1 for _ in range(4 * rows * 5)])
-    return [[[next(values) for _ in range(5)] if r < rows else [0] * 5 for r in range(7)]
-            for _ in range(4)]
+def lit_rows(shot, colour, rows):  # rows of the view, from its top
+    return any(shot.view(x, y) == colour for y in rows for x in range(0, 630, 2))
 
 
 def score_table(path):
@@ -98,11 +93,8 @@ class Image(bytes):
     def view(self, x, y):
         return self.pixel(VIEW_ORIGIN[0] + x, VIEW_ORIGIN[1] + y)
 
-    def grid(self):
-        # The flat grid's [row][col]: 0 if bare white, else the block of the nearest shade.
-        cells = [[self.panel(25 + 30 * c, 15 + 30 * r) for c in range(5)] for r in range(7)]
-        return [[0 if got == WHITE else min(SHADES, key=lambda k: sum(
-            abs(a - b) for a, b in zip(got, SHADES[k]))) for got in row] for row in cells]
+    def grid(self):  # the flat grid's [row][col]: whether a block shows there
+        return [[self.panel(25 + 30 * c, 15 + 30 * r) != WHITE for c in range(5)] for r in range(7)]
 
 
 class Game:
@@ -157,15 +149,11 @@ class Game:
         if window:
             self.wait_window()
 
-    def finish(self, seconds=20):
-        """Waits for the game to end: its exit status and its peak resident memory in MiB."""
-        for _ in range(seconds * 10):
-            pid, status, usage = os.wait4(self.proc.pid, os.WNOHANG)
-            if pid:
-                self.proc.returncode = os.waitstatus_to_exitcode(status)
-                return self.proc.returncode, usage.ru_maxrss / 1024
-            time.sleep(0.1)
-        check(False, "the game did not end within %d s" % seconds)
+    def finish(self):
+        # Waits for the game to end: its exit status and its peak resident memory in MiB.
+        _, status, usage = os.wait4(self.proc.pid, 0)
+        self.proc.returncode = os.waitstatus_to_exitcode(status)
+        return self.proc.returncode, usage.ru_maxrss / 1024
 
     def output(self, stream="stdout"):
         with open(self.path(stream), errors="replace") as text:
@@ -193,6 +181,23 @@ class Game:
             check(time.time() < deadline, message)
             time.sleep(0.1)
         return shot
+
+    def same(self, name, box):
+        # The screen matches reference/NAME.png in `box` within 5 s.
+        self.expect(lambda shot: not shot.differs(name, box), "not as reference/%s.png" % name, 5)
+
+    def first_screen(self):
+        # The windows and the first walls, as reference/start.png, once the first
+        # tick has put a block into the row preview.
+        self.expect(lambda shot: shot.panel(331, 40) != GROUND, "no block previewed", 5)
+        self.same("start", GAME)
+
+    def skip_levels(self, count):
+        # n once per level, each after the last level change's 3.5 s wait: keys
+        # pressed during a level change would count as one skip.
+        for _ in range(count):
+            self.keys("n")
+            time.sleep(max(4.0 / (self.speed or 1), 0.8))
 
     def click_panel(self, px, py, button=1, action="click"):
         # xdotool `action` (click, mousedown or mouseup) at panel point (px, py), y up.

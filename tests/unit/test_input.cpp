@@ -102,11 +102,12 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
 
 TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
     game.gameOver = 1;
-    game.nameState = 1;
+    game.nameState = game.colourAid = 1;
     type("\bq\bAB\b\t\x1b\x1f\x7f\xe9");  // neither control keys nor Latin-1 go in
     EXPECT_STREQ(game.playerName, "A");   // q was a letter of the name, not a quit
     type(" ~cdefghijklmnopqrstuvwxyz");
     EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqrs");  // full at 20
+    EXPECT_EQ(game.colourAid, 1);                           // and nothing written past its end
     type("\b");
     EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqr");
     EXPECT_EQ(game.nameState, 1);

@@ -65,9 +65,12 @@ TEST_F(Scores, OnlyAMissingFileGetsTheDefaultsAndACutOneKeepsItsWholeRecords) {
         {false, "", {20000, 15000, 12000, 10000, 9000, 7000, 6000, 5000, 3000, 2000}},
         {false, mine.substr(0, 239), {1, -2, -3, -4, -5, -6, -7, -8, -9, 2000}},
         {false, mine + "trailing bytes", {1, -2, -3, -4, -5, -6, -7, -8, -9, -10}}};
+    using Files = std::filesystem::directory_iterator;
+    const auto openFiles = std::distance(Files("/proc/self/fd"), Files());
     for (const auto &c : cases) {
         if (!c.missing) writeFile(c.file);
         showHighScores();
+        EXPECT_EQ(std::distance(Files("/proc/self/fd"), Files()), openFiles) << "left open";
         EXPECT_EQ(readFile("scores.dat"), c.file) << c.file.size();
         for (int i = 0; i < kScorePlaces; ++i) EXPECT_EQ(fake.table[i].score, c.scores[i]) << i;
     }
