@@ -103,12 +103,9 @@ def measure_game(display):
         # Eight skipped levels earn a place in the table; level 9's walls then
         # overflow within seconds and the name prompt waits.
         game.start()
-        for _ in range(8):
-            game.keys("n")
-            time.sleep(4)
-        game.wait_for(lambda shot: all(any(shot.view(x, y) == colour for x in range(0, 630, 2))
-                                       for y, colour in [(48, harness.CYAN), (444, harness.RED)]),
-                      120)
+        game.skip_levels(8)
+        game.expect(lambda shot: harness.lit_rows(shot, harness.CYAN, range(40, 56)),
+                    "no name prompt", 120)
         time.sleep(3)  # the game-over clip has played out
         figures["name"] = cpu_share(game.proc.pid)
     figures["panel"], figures["tunnel"], figures["floor"] = frame_times(display)
