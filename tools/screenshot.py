@@ -18,7 +18,7 @@ with harness.Display() as display, harness.Game(display) as game:
     game.start()
     time.sleep(2.5)  # four blocks in the preview, the first row not yet pushed
     os.makedirs(os.path.dirname(os.path.abspath(output)), exist_ok=True)
-    (x, y), (width, height) = harness.PANEL_ORIGIN, harness.PANEL_SIZE
+    x, y, width, height = harness.GAME
     crop = "%dx%d+%d+%d" % (width, height, x, y)
     display.run("import", "-window", "root", "-crop", crop, "+repage", output)
 print("saved " + output)

@@ -12,13 +12,11 @@ import time
 SOURCE_DIR = os.environ.get("TW_SOURCE_DIR", os.path.abspath(os.path.join(__file__, "../../..")))
 BINARY = os.environ.get("TW_BINARY", os.path.join(SOURCE_DIR, "build", "tumblewell"))
 SCREEN = (1024, 768)
-# Where the windows land on an Xvfb screen with no window manager.
-PANEL_ORIGIN, PANEL_SIZE, VIEW_ORIGIN = (100, 100), (800, 600), (270, 100)
-# Screen boxes of the windows and of the flat grid.
+# Screen boxes (x, y, width, height) of the game's window, the view within it
+# and the flat grid, on an Xvfb screen with no window manager.
 GAME, VIEW, GRID = (100, 100, 800, 600), (270, 100, 630, 500), (110, 490, 150, 210)
 # GROUND is the panel's grey.
 WHITE, CYAN, GROUND = (255, 255, 255), (0, 255, 255), (128, 128, 128)
-
 
 
 def check(condition, message):
@@ -88,10 +86,10 @@ class Image(bytes):
         return tuple(self[(y * SCREEN[0] + x) * 3:][:3])
 
     def panel(self, px, py):  # panel point (px, py): origin bottom left, y up, as the game draws
-        return self.pixel(PANEL_ORIGIN[0] + px, PANEL_ORIGIN[1] + PANEL_SIZE[1] - 1 - py)
+        return self.pixel(GAME[0] + px, GAME[1] + GAME[3] - 1 - py)
 
     def view(self, x, y):
-        return self.pixel(VIEW_ORIGIN[0] + x, VIEW_ORIGIN[1] + y)
+        return self.pixel(VIEW[0] + x, VIEW[1] + y)
 
     def grid(self):  # the flat grid's [row][col]: whether a block shows there
         return [[self.panel(25 + 30 * c, 15 + 30 * r) != WHITE for c in range(5)] for r in range(7)]
@@ -201,13 +199,13 @@ class Game:
 
     def click_panel(self, px, py, button=1, action="click"):
         # xdotool `action` (click, mousedown or mouseup) at panel point (px, py), y up.
-        x, y = PANEL_ORIGIN[0] + px, PANEL_ORIGIN[1] + PANEL_SIZE[1] - py
+        x, y = GAME[0] + px, GAME[1] + GAME[3] - py
         self.display.run("xdotool", "mousemove", x, y, "sleep", 0.05, action, button)
         time.sleep(0.1)
 
     def keys(self, *names, command="key"):
         # xdotool `command` (key or type) with `names`, the pointer over the panel: with
         # no window manager the keyboard follows the pointer.
-        self.display.run("xdotool", "mousemove", PANEL_ORIGIN[0] + 5, PANEL_ORIGIN[1] + 5,
+        self.display.run("xdotool", "mousemove", GAME[0] + 5, GAME[1] + 5,
                          command, "--delay", 50, *names)
         time.sleep(0.15)

@@ -20,7 +20,7 @@ with harness.Display() as display, harness.Game(display) as game:
         proc.stdin.write(scene + "\n")
         proc.stdin.flush()
         check(proc.stdout.readline() == "drawn\n", "scene %s not drawn" % scene)
-        wrong = game.screenshot().differs("scene-" + scene, (*harness.PANEL_ORIGIN, *harness.PANEL_SIZE))
+        wrong = game.screenshot().differs("scene-" + scene, harness.GAME)
         check(not wrong, "scene %s differs from its reference in %d pixels" % (scene, wrong))
     proc.stdin.close()
     check(proc.wait(20) == 0, "the scene program failed")
