@@ -28,3 +28,13 @@ class Button {
 // Before its first draw a button answers only at the panel point (0, 0).
 extern Button newGameButton, soundButton, pauseButton, speedUpButton, speedDownButton, exitButton,
     topButton, bottomButton, leftButton, rightButton, highScoresButton;
+
+// Where the control panel draws each button (bottom-left corner, in panel
+// points) and what it says, in drawing order: the speed and wall pairs touch,
+// sharing the pixel column x = 83.
+struct ButtonPlace {
+    Button *button;
+    int x, y;
+    const char *label;
+};
+extern const ButtonPlace kButtonPlaces[11];

@@ -17,18 +17,8 @@
 namespace {
 
 void drawButtons() {
-    newGameButton.draw(35, 530, "New Game");
-    soundButton.draw(35, 500, "Sound");
-    pauseButton.draw(35, 470, "Pause");
-    // The speed and wall pairs touch, sharing the pixel column x = 83.
-    speedUpButton.draw(0, 440, "Speed +");
-    speedDownButton.draw(83, 440, "Speed -");
-    exitButton.draw(35, 410, "Exit");
-    topButton.draw(41, 300, "Top");
-    bottomButton.draw(41, 240, "Bottom");
-    leftButton.draw(0, 270, "Left");
-    rightButton.draw(83, 270, "Right");
-    highScoresButton.draw(35, 560, "Scores");
+    for (const ButtonPlace &place : kButtonPlaces)
+        place.button->draw(place.x, place.y, place.label);
 }
 
 // Fills viewlabel with the side's name, or with `other` for any other value or

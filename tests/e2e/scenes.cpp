@@ -9,7 +9,6 @@
 #include <iostream>
 #include <string>
 
-#include "app/button.h"
 #include "app/frame.h"
 #include "app/startup.h"
 #include "game/game_state.h"
@@ -19,22 +18,18 @@
 namespace {
 
 // Each scene builds on the one before; the order is the one tests use. The
-// journey's screenshots show the rest: the start, the scores, the name prompt
-// and the credits.
+// journey's screenshots show the rest: the start, Pause held down, the scores,
+// the name prompt and the credits.
 bool setScene(const std::string &name) {
-    if (name == "paused") {  // Pause held down, the Top wall, a full row
-        const int row[kColumns] = {LightBlue, Blue, Green, Red, LightBlue};
-        std::memcpy(game.nextRow, row, sizeof row);
-        pauseButton.pressed = 1;
-        game.viewSide = Top;
-        game.pushSide = Right;
-    } else if (name == "full") {  // every cell of every wall, all four colours
-        pauseButton.pressed = 0;
+    if (name == "full") {  // every cell of every wall, all four colours; a full row
+        const int next[kColumns] = {LightBlue, Blue, Green, Red, LightBlue};
+        std::memcpy(game.nextRow, next, sizeof next);
         int colour = 0;
         for (auto &side : game.board)
             for (auto &row : side)
                 for (int &cell : row) cell = colour++ % 4 + 1;
         game.viewSide = Bottom;
+        game.pushSide = Right;
         game.level = 3;
         game.points = 1230;
         game.rowsLeft = 7;

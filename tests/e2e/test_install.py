@@ -65,10 +65,8 @@ with tempfile.TemporaryDirectory() as scratch:
     run("cpack", "--config", BUILD + "/CPackConfig.cmake", "-B", scratch, cwd=BUILD)
     deb = glob.glob(scratch + "/tumblewell_*.deb")[0]
     listing = run("dpkg-deb", "-c", deb).stdout
-    for path in ["usr/games/tumblewell", "usr/share/tumblewell/red.ppm",
-                 "usr/share/tumblewell/data/cake.wav", "usr/share/man/man6/tumblewell.6.gz",
-                 "usr/share/icons/hicolor/48x48/apps/tumblewell.png",
-                 "usr/share/icons/hicolor/128x128/apps/tumblewell.png"]:
+    for path in ["usr/games/tumblewell", "usr/share/tumblewell/data/cake.wav",
+                 "usr/share/icons/hicolor/48x48/apps/tumblewell.png"]:
         check(" ./%s\n" % path in listing, "the package lacks " + path)
     info = run("dpkg-deb", "-I", deb).stdout
     check(re.search(r"Depends: .*libglut.*libsdl1\.2", info), "Depends are not computed: " + info)

@@ -1,7 +1,7 @@
 # The game among hostile files and odd desktops: block pictures that are missing,
 # pipes or absurdly large; a table the player may not read or a folder it may
-# not write; a game over that earns no place; a resized window; a window manager
-# that has exited. Each starts a game of its own.
+# not write; a game over that earns no place; a window manager that has exited,
+# and a resized window. Each starts a game of its own.
 
 import os
 import subprocess
@@ -88,30 +88,12 @@ def no_place(display):
         game.expect(lambda shot: left_button(shot) == before, "Left still drawn pressed", 3)
 
 
-def resized_window(display):
-    # The panel keeps its layout from the window's bottom-left corner at any size,
-    # and clicks land on what is drawn: at 300 by 200 (where a 600-pixel mapping hit
-    # Exit), on a block.
-    with harness.Game(display) as game:
-        game.start()
-        window = display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
-        window = window.stdout.split()[0]
-
-        game.keys("d")  # Bottom: a pair of red blocks at its far left corner
-        display.run("xdotool", "windowsize", window, 300, 200)
-        time.sleep(0.5)
-        x, y = harness.GAME[0] + 25, harness.GAME[1] + 199 - 15
-        before = game.screenshot().pixel(x, y)
-        display.run("xdotool", "mousemove", x, y, "sleep", 0.05, "click", 1)
-        time.sleep(0.3)
-        check(game.running() and game.screenshot().pixel(x, y) != before,
-              "a click at 300 by 200 missed its block")
-
-
 def stale_window_manager(display):
     # A window manager that has exited leaves the root's _NET_SUPPORTING_WM_CHECK
     # naming a window that is gone; the game starts all the same, and a live window
-    # manager's property is left alone.
+    # manager's property is left alone. That game, its window resized to 300 by 200
+    # (where a mouse still mapped against 600 pixels hit Exit), takes a click on a
+    # block: the panel keeps its layout from the window's bottom-left corner.
     def wm_check():
         return display.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
     wm = subprocess.Popen(["openbox"], env=display.env(), stdout=subprocess.DEVNULL,
@@ -128,6 +110,16 @@ def stale_window_manager(display):
     check(wm_check() == live, "openbox took its property along: nothing stale to test")
     with harness.Game(display) as game:
         game.start()
+        game.keys("d")  # Bottom: a pair of red blocks at its far left corner
+        window = display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
+        display.run("xdotool", "windowsize", window.stdout.split()[0], 300, 200)
+        time.sleep(0.5)
+        x, y = harness.GAME[0] + 25, harness.GAME[1] + 199 - 15
+        before = game.screenshot().pixel(x, y)
+        display.run("xdotool", "mousemove", x, y, "sleep", 0.05, "click", 1)
+        time.sleep(0.3)
+        check(game.running() and game.screenshot().pixel(x, y) != before,
+              "a click at 300 by 200 missed its block")
         game.keys("q")
         check(game.proc.wait(10) == 0, "q did not end the game")
 
@@ -136,7 +128,6 @@ with harness.Display() as display:
     refused_textures(display)
     unreadable_table(display)
     no_place(display)
-    resized_window(display)
     stale_window_manager(display)  # last: the window manager leaves the display changed
 
 print("setups: all checks passed")

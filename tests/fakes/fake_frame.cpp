@@ -16,16 +16,7 @@ FakeFrame fake;
 void resetWorld() {
     game = GameState();
     fake = FakeFrame();
-    // The scores button answers only at (0, 0), as every button does before its
-    // first draw.
-    const struct {
-        Button *button;
-        int x, y;
-    } places[] = {{&newGameButton, 35, 530}, {&soundButton, 35, 500},     {&highScoresButton, 0, 0},
-                  {&speedUpButton, 0, 440},  {&speedDownButton, 83, 440}, {&pauseButton, 35, 470},
-                  {&topButton, 41, 300},     {&bottomButton, 41, 240},    {&leftButton, 0, 270},
-                  {&rightButton, 83, 270},   {&exitButton, 35, 410}};
-    for (const auto &p : places) *p.button = p.x + p.y ? Button{p.x, p.y, 83, 23} : Button();
+    for (const ButtonPlace &place : kButtonPlaces) *place.button = Button{place.x, place.y, 83, 23};
 }
 
 // The real panel runs the exit timer first and the row push last, and notes

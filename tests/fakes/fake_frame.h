@@ -25,6 +25,7 @@ struct FakeFrame {
 };
 
 extern FakeFrame fake;
+using Calls = std::vector<std::string>;
 
 struct QuitCalled {};  // thrown by the fake quitGame, which must not return
 

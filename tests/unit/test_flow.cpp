@@ -12,13 +12,11 @@
 
 namespace {
 
-using Calls = std::vector<std::string>;
 using Flow = World;  // the high-score screen reads and writes scores.dat
 
 int blocksOn(int side) {
-    int count = 0;
-    for (auto &row : game.board[side]) count += kColumns - std::count(row, row + kColumns, Empty);
-    return count;
+    const int *cells = &game.board[side][0][0];
+    return kRows * kColumns - static_cast<int>(std::count(cells, cells + kRows * kColumns, Empty));
 }
 
 std::string clip(const std::string &name) { return "playSound data/" + name + ".wav"; }

@@ -1,5 +1,7 @@
 // Mouse and keys: the guards of each button in each mode of the game, the flat
 // grid, the command keys and the name entry.
+#include <GL/glut.h>
+
 #include <tuple>
 
 #include "app/input.h"
@@ -8,13 +10,11 @@
 
 namespace {
 
-constexpr int kLeft = 0, kUp = 1;
-
-using Calls = std::vector<std::string>;
 using Input = World;  // the high-score screen reads and writes scores.dat
 
-// Panel points are y-up; GLUT reports window positions y-down from the top.
-void mouseAt(int button, int state, int px, int py) { onMouse(button, state, px, 600 - py); }
+// The left button released at panel point (px, py). Panel points are y-up;
+// GLUT reports window positions y-down from the top.
+void releaseAt(int px, int py) { onMouse(GLUT_LEFT_BUTTON, GLUT_UP, px, 600 - py); }
 
 void type(const std::string &keys) {
     for (char key : keys) onKeyboard(static_cast<unsigned char>(key), 0, 0);
@@ -33,7 +33,7 @@ char outcome(int px, int py, char key) {
     const auto before = watched();
     fake.calls.clear();
     try {
-        key != 0 ? type(std::string(1, key)) : mouseAt(kLeft, kUp, px, py);
+        key != 0 ? type(std::string(1, key)) : releaseAt(px, py);
     } catch (const QuitCalled &) {
         return 'Q';
     }
@@ -47,7 +47,7 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
     const struct {
         int px, py;
         char key;
-    } events[] = {{60, 540, 0},  {60, 510, 0}, {0, 0, 0},    {60, 480, 0},  {40, 450, 0},
+    } events[] = {{60, 540, 0},  {60, 510, 0}, {60, 570, 0}, {60, 480, 0},  {40, 450, 0},
                   {120, 450, 0}, {40, 280, 0}, {80, 310, 0}, {120, 280, 0}, {80, 250, 0},
                   {60, 420, 0},  {15, 5, 0},   {0, 0, 's'},  {0, 0, 'e'},   {0, 0, 'f'},
                   {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 'D'},  {0, 0, 'q'}};
@@ -94,7 +94,7 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
                 game.board[Right][row][col] = (c.columns ? col : row) % 2 ? Green : Red;
         for (auto &row : game.board[Bottom])   // the next wall in memory: nothing to
             for (int &cell : row) cell = Red;  // find there by a click beside the grid
-        mouseAt(kLeft, kUp, c.px, c.py);
+        releaseAt(c.px, c.py);
         EXPECT_EQ(game.points, c.points) << c.px << "," << c.py;
         EXPECT_EQ(game.board[Right][c.row][c.column], c.colour) << c.px << "," << c.py;
     }
