@@ -48,8 +48,7 @@ void World::SetUp() {
     home = std::filesystem::current_path().string();
     char pattern[] = "/tmp/tumblewell-unit-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    std::filesystem::current_path(dir);
+    std::filesystem::current_path(dir = pattern);
 }
 
 void World::TearDown() {
