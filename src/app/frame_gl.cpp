@@ -1,6 +1,5 @@
 #include <GL/glut.h>
 #include <SDL/SDL.h>
-#include <malloc.h>
 
 #include <cstdlib>
 
@@ -42,22 +41,9 @@ namespace {
 // and only the one set last runs the step.
 int stepTimer = 0;
 
-// The graphics driver takes blocks of some tens of kilobytes for every draw,
-// and each clip is read and converted afresh when it plays. In the heap these
-// are cheap to take again (as mappings of their own, every draw would pay for
-// fresh pages), but the holes they leave would make the resident memory creep
-// over a long session; so once a tick the heap gives back its free pages.
-void returnFreeMemory() {
-    static Millis trimmedAt = 0;
-    if (game.lastTick == trimmedAt) return;
-    trimmedAt = game.lastTick;
-    malloc_trim(0);
-}
-
 void onStepTimer(int timer) {
     if (timer != stepTimer) return;
     onIdle();
-    returnFreeMemory();
     scheduleStep();
 }
 

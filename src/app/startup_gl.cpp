@@ -1,5 +1,6 @@
 #include <GL/glut.h>
 #include <SDL/SDL.h>
+#include <malloc.h>
 
 #include <cstdio>
 #include <string>
@@ -40,6 +41,11 @@ void loadBlockTexture(unsigned int &name, const char *file, const char *message)
 }  // namespace
 
 void openAudio() {
+    // Every clip is read and converted afresh when it plays, in buffers of tens
+    // to hundreds of kilobytes that come and go in any order. Served from their
+    // own mappings they go back to the system when freed, instead of leaving
+    // holes that make the heap creep over a long session.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     fillAudioSpec(audioSpec);
     if (SDL_OpenAudio(&audioSpec, nullptr) < 0) {
         std::fprintf(stderr, "Unable to open audio: %s\n", SDL_GetError());
