@@ -27,8 +27,7 @@ with tempfile.TemporaryDirectory() as scratch:
     # from where it actually lies.
     stage, home = os.path.join(scratch, "stage"), os.path.join(scratch, "home")
     run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
-    usr = stage + "/usr"
-    binary = usr + "/games/tumblewell"
+    usr, binary = stage + "/usr", stage + "/usr/games/tumblewell"
     run("desktop-file-validate", *glob.glob(usr + "/share/applications/*.desktop"))
     run("appstreamcli", "validate", "--no-net", *glob.glob(usr + "/share/metainfo/*.xml"))
     man = run("man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z",

@@ -11,7 +11,7 @@ import harness
 from harness import CYAN, GAME, GRID, VIEW, check, lit_rows
 
 
-def preview(shot):
+def preview(shot):  # the row being built, five cubes
     return [shot.panel(331 + 75 * k, 40) for k in range(5)]
 
 
@@ -42,10 +42,9 @@ def pause_speed_scores(game):
     game.expect(lambda now: now == shot, "the colour aid left a mark when off", 5)
     time.sleep(2.5)
     check(preview(game.screenshot()) == preview(shot), "the row grew while paused")
-    said = ""
-    for x, base in [(40, 950), (120, 1000), (120, 1050)]:
+    for x in [40, 120, 120]:  # Speed + once, Speed - twice
         game.click_panel(x, 450)
-        said += "Base = %d, Current = %d\n" % (base, base)
+    said = "".join("Base = %d, Current = %d\n" % (ms, ms) for ms in [950, 1000, 1050])
     game.expect(lambda _: game.output() == said, "stdout %r" % game.output(), 5)
     game.click_panel(76, 571)
     game.expect(lambda shot: lit_rows(shot, CYAN, range(40, 56)), "no table", 5)

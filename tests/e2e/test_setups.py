@@ -4,6 +4,7 @@
 # and a resized window. Each starts a game of its own.
 
 import os
+import pathlib
 import subprocess
 import time
 
@@ -19,13 +20,12 @@ def table_file(path, score):  # ten places of `score`, as scores.dat holds them
 def refused_textures(display):
     # Without green.ppm, or with a pipe or a picture of absurd size in its place, the
     # game names the picture, says why on stderr and fails at once; the absurd size
-    # is refused before it costs any memory.
-    def huge(path):  # 19 bytes that declare 16384 by 16384 pixels
-        with open(path, "wb") as picture:
-            picture.write(b"P6 16384 16384 255\n")
+    # is refused before it costs any memory (19 bytes that declare 16384 by 16384).
+    huge = (lambda path: pathlib.Path(path).write_bytes(b"P6 16384 16384 255\n"),
+            "size out of bounds")
     peaks = []
-    for plant, reason in [(None, "No such file or directory"), (os.mkfifo, "not a regular file"),
-                          (huge, "size out of bounds")]:
+    for plant, reason in [(None, "No such file or directory"),
+                          (os.mkfifo, "not a regular file"), huge]:
         with harness.Game(display, omit=["green.ppm"]) as game:
             if plant:
                 plant(game.path("green.ppm"))
