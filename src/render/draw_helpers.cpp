@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/game_state.h"
+
 namespace {
 
 // Room for any label the game shows plus the widest int ("-2147483648").
@@ -30,12 +32,21 @@ constexpr Face kFaces[6] = {
 constexpr bool kTextured[6] = {false, false, true, true, false, true};
 constexpr float kTexCoords[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
 
-// Both cubes are one GL_QUADS batch of the six faces. The faces without
-// texture coordinates keep whatever coordinate is current, so each of them shows
-// a single texel's colour.
-void emitCube(float size, bool textured) {
+// The tunnel's cubes come in the four block colours plus white, one pair of
+// display lists each: edges, then faces.
+constexpr int kListColours = 5;
+GLuint cubeLists = 0;
+
+// Both cubes are one GL_QUADS batch of the six faces, in the colour of the
+// block value at the alpha given. The colour is set inside the batch, as a
+// colour of its vertices: a colour changed between batches makes the renderer
+// flush everything queued so far, and the tunnel would do that twice a cube.
+// The faces without texture coordinates keep whatever coordinate is current,
+// so each of them shows a single texel's colour.
+void emitCube(float size, bool textured, int colour, float alpha) {
     const float h = size / 2;
     glBegin(GL_QUADS);
+    setBlockColour(colour, alpha);
     for (int f = 0; f < 6; ++f) {
         for (int v = 0; v < 4; ++v) {
             if (textured && kTextured[f]) glTexCoord2f(kTexCoords[v][0], kTexCoords[v][1]);
@@ -46,41 +57,13 @@ void emitCube(float size, bool textured) {
     glEnd();
 }
 
-// Every character of a bitmap font compiled into display lists, one list a
-// character code, so a line of text is one glCallLists instead of a GLUT call
-// that saves, sets and restores the pixel unpacking for every character. Lists
-// belong to one window's context, so each window and font gets its own set.
-struct FontLists {
-    void *font;
-    int window;
-    GLuint base;
-};
-constexpr int kMaxFontLists = 4;
-FontLists fontLists[kMaxFontLists];
-int fontListCount = 0;
-
-GLuint charLists(void *font) {
-    const int window = glutGetWindow();
-    for (int i = 0; i < fontListCount; ++i)
-        if (fontLists[i].font == font && fontLists[i].window == window) return fontLists[i].base;
-    if (fontListCount == kMaxFontLists) return 0;
-    const GLuint base = glGenLists(256);
-    // GLUT sets the pixel unpacking around each character itself; glBitmap
-    // unpacks the character into the list as it is compiled.
-    for (int c = 1; c < 256; ++c) {
-        glNewList(base + c, GL_COMPILE);
-        glutBitmapCharacter(font, c);
-        glEndList();
-    }
-    fontLists[fontListCount++] = {font, window, base};
-    return base;
-}
-
 // The outlines of the same six faces as line segments, each face's four edges
-// in order, so an outline needs no switch of the polygon mode.
-void emitCubeEdges(float size) {
+// in order, so an outline needs no switch of the polygon mode. Opaque, in the
+// block value's colour.
+void emitCubeEdges(float size, int colour) {
     const float h = size / 2;
     glBegin(GL_LINES);
+    setBlockColour(colour, 1.0f);
     for (const Face &face : kFaces) {
         for (int v = 0; v < 4; ++v) {
             for (int end = 0; end < 2; ++end) {
@@ -97,26 +80,11 @@ void emitCubeEdges(float size) {
 void drawText(float x, float y, void *font, const char *text) {
     glRasterPos3f(x, y, 0);
     // Characters count as plain chars widened to int, exactly as typed: GLUT
-    // draws codes 1 to 255 and skips a negative char silently.
-    const GLuint base = charLists(font);
-    if (base == 0) {
-        for (const char *p = text; *p != '\0'; ++p) glutBitmapCharacter(font, *p);
-        return;
-    }
-    glListBase(base);
-    constexpr GLsizei kRun = 64;
-    unsigned char codes[kRun];
-    GLsizei n = 0;
-    for (const char *p = text; *p != '\0'; ++p) {
-        if (*p < 0) continue;  // as GLUT skips it
-        codes[n++] = static_cast<unsigned char>(*p);
-        if (n == kRun) {
-            glCallLists(n, GL_UNSIGNED_BYTE, codes);
-            n = 0;
-        }
-    }
-    if (n > 0) glCallLists(n, GL_UNSIGNED_BYTE, codes);
-    glListBase(0);
+    // draws codes 1 to 255 and skips a negative char silently. Called one by
+    // one outside any display list, the renderer gathers a line's characters
+    // into one picture; replayed from per-character lists, it draws and
+    // flushes each character on its own.
+    for (const char *p = text; *p != '\0'; ++p) glutBitmapCharacter(font, *p);
 }
 
 void drawLabelValue(int x, int y, const char *label, int value) {
@@ -149,13 +117,22 @@ void setBlockColour(int colour, float alpha) {
     }
 }
 
-void buildCubeList(float size) {
-    glNewList(1, GL_COMPILE);
-    emitCube(size, false);
-    glEndList();
-    glNewList(2, GL_COMPILE);
-    emitCubeEdges(size);
-    glEndList();
+void buildCubeLists(float size) {
+    cubeLists = glGenLists(2 * kListColours);
+    for (int colour = 0; colour < kListColours; ++colour) {
+        glNewList(cubeLists + 2 * colour, GL_COMPILE);
+        emitCubeEdges(size, colour);
+        glEndList();
+        glNewList(cubeLists + 2 * colour + 1, GL_COMPILE);
+        emitCube(size, false, colour, 0.5f);
+        glEndList();
+    }
 }
 
-void drawTexturedCube(float size) { emitCube(size, true); }
+void drawCube(int colour) {
+    const GLuint first = cubeLists + 2 * (colour >= 1 && colour < kListColours ? colour : 0);
+    glCallList(first);
+    glCallList(first + 1);
+}
+
+void drawTexturedCube(float size) { emitCube(size, true, Empty, 1.0f); }

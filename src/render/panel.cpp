@@ -30,9 +30,12 @@ void sideLabel(char (&viewlabel)[10], int side, const char *other) {
 }
 
 // The block's square, 1 to 29 pixels inside its cell, so the white ground
-// shows as a 2-pixel gap between neighbours.
-void cellSquare() {
+// shows as a 2-pixel gap between neighbours. Its colour is set inside the
+// batch: changed between batches, it would make the renderer flush the blocks
+// queued so far, once a block.
+void cellSquare(int colour, float alpha) {
     glBegin(GL_QUADS);
+    setBlockColour(colour, alpha);
     glVertex3i(1, 1, 0);
     glVertex3i(1, 29, 0);
     glVertex3i(29, 29, 0);
@@ -40,15 +43,9 @@ void cellSquare() {
     glEnd();
 }
 
-void blockOutline(int colour) {
-    setBlockColour(colour, 1.0f);
-    cellSquare();
-}
+void blockOutline(int colour) { cellSquare(colour, 1.0f); }
 
-void blockFill(int colour) {
-    setBlockColour(colour, 0.8f);
-    cellSquare();
-}
+void blockFill(int colour) { cellSquare(colour, 0.8f); }
 
 // Runs `draw` for every block of the wall in view with the block's cell
 // corner at the origin. Blocks never overlap, so the grid is drawn a pass at a
@@ -88,7 +85,6 @@ void drawRowPreview() {
         glRotatef(20, 1, 0, 0);
         glRotatef(20, 0, 1, 0);
         if (k >= 1 && k <= 4) glBindTexture(GL_TEXTURE_2D, textures[k]);
-        setBlockColour(Empty, 1.0f);  // white, so the texture shows its own colours
         drawTexturedCube(65);
         glPopMatrix();
     }

@@ -63,7 +63,12 @@ void drawView() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    // The cubes carry their colour on every vertex; shaded flat, each face
+    // shows that colour exactly, as a colour set for the whole cube would,
+    // instead of a colour rebuilt across the face in perspective.
+    glShadeModel(GL_FLAT);
     drawBoard3D();
+    glShadeModel(GL_SMOOTH);
     if (game.colourAid == 1) drawColourAidCubes();
     glFlush();
     glutSwapBuffers();
@@ -103,7 +108,8 @@ void drawBoard3D() {
     // lies behind it. A cube's solid edges go down before its faces, cube by
     // cube: neighbours share edges, and drawing all edges first would change
     // which cube's colour such an edge shows. The edges have a line list of
-    // their own, so no polygon-mode switch lies between the two.
+    // their own, so no polygon-mode switch lies between the two, and each
+    // colour has its lists, so no colour change either.
     for (int row = 0; row < kRows; ++row) {
         for (int side = 0; side < kSides; ++side) {
             for (int col = 0; col < kColumns; ++col) {
@@ -113,10 +119,7 @@ void drawBoard3D() {
                 blockCentre(side, row, col, centre);
                 glPushMatrix();
                 glTranslatef(centre[0], centre[1], centre[2]);
-                setBlockColour(c, 1.0f);
-                glCallList(2);
-                setBlockColour(c, 0.5f);
-                glCallList(1);
+                drawCube(c);
                 glPopMatrix();
             }
         }
