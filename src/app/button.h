@@ -13,10 +13,14 @@ class Button {
     int labelLen = 0;
     int pressed = 0;  // 1 while the button shows pressed
 
-    // Records the rectangle (83 by 23 at x, y) and draws the button into the
-    // current window in panel coordinates. A label over 15 characters is not
+    // Records the rectangle (83 by 23 at x, y) and the label, and draws the
+    // button's rim, face and bevel into the current window in panel
+    // coordinates. A label over 15 characters is not kept and the button not
     // drawn, but the rectangle still moves.
     void draw(int x, int y, const char *label);
+
+    // The label recorded by draw(), on the face, in the current colour.
+    void drawLabel() const;
 
     // 1 when (px, py) lies on the button, borders included; sets `pressed` to
     // the same value.

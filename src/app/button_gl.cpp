@@ -49,9 +49,12 @@ void Button::draw(int bx, int by, const char *text) {
     glVertex2i(x + p + 1, y + 2 - p);
     glVertex2i(x + p + 3, y + 4 - p);
     glEnd();
+}
 
+void Button::drawLabel() const {
+    if (labelLen > 15) return;  // never recorded by draw()
     // 8-pixel characters centred in the 83-pixel width, rounding to the left.
-    glColor3f(0, 0, 0);
+    const int p = pressed == 1 ? 1 : 0;
     drawText(static_cast<float>(x + 41 - 4 * labelLen + p), static_cast<float>(y + 7 - p),
              GLUT_BITMAP_8_BY_13, label);
 }

@@ -84,6 +84,7 @@ void createWindows(int *argc, char **argv) {
     });
     glutKeyboardFunc(key);
     initPanelGL();
+    prepareText(GLUT_BITMAP_8_BY_13);
     scheduleStep();
 
     loadBlockTexture(game.redTexture, "red.ppm", "Couldn't find red texture file\n");
@@ -102,4 +103,5 @@ void createWindows(int *argc, char **argv) {
     glMatrixMode(GL_MODELVIEW);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     buildCubeLists(0.3f);
+    prepareText(GLUT_BITMAP_8_BY_13);
 }

@@ -77,16 +77,6 @@ void emitCubeEdges(float size, int colour) {
 
 }  // namespace
 
-void drawText(float x, float y, void *font, const char *text) {
-    glRasterPos3f(x, y, 0);
-    // Characters count as plain chars widened to int, exactly as typed: GLUT
-    // draws codes 1 to 255 and skips a negative char silently. Called one by
-    // one outside any display list, the renderer gathers a line's characters
-    // into one picture; replayed from per-character lists, it draws and
-    // flushes each character on its own.
-    for (const char *p = text; *p != '\0'; ++p) glutBitmapCharacter(font, *p);
-}
-
 void drawLabelValue(int x, int y, const char *label, int value) {
     char finalstring[kLabelRoom + kIntRoom];
     char tempint[kIntRoom];

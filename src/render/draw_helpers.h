@@ -2,8 +2,7 @@
 // window is current and change no matrix, binding or GL capability.
 #pragma once
 
-// Bitmap text with its raster position at (x, y, 0). Set the colour first.
-void drawText(float x, float y, void *font, const char *text);
+#include "render/text.h"
 
 // The label followed by the value in decimal, in black.
 void drawLabelValue(int x, int y, const char *label, int value);

@@ -21,6 +21,13 @@ void drawButtons() {
         place.button->draw(place.x, place.y, place.label);
 }
 
+// The buttons' labels. Each lies on its own button's face and no button
+// overlaps another, so they can follow all the buttons in one run of text:
+// the renderer then switches between shapes and text once, not once a button.
+void drawButtonLabels() {
+    for (const ButtonPlace &place : kButtonPlaces) place.button->drawLabel();
+}
+
 // Fills viewlabel with the side's name, or with `other` for any other value or
 // once the game is over.
 void sideLabel(char (&viewlabel)[10], int side, const char *other) {
@@ -100,26 +107,27 @@ void drawPanel() {
     glLoadIdentity();
     glOrtho(0, game.windowWidth, 0, game.windowHeight, -50, 50);
 
+    // Shapes first, then all the text in black: nothing drawn here overlaps
+    // anything else, so the order changes no pixel, and the renderer switches
+    // from shapes to text once.
     drawButtons();
-    drawLabelValue(10, 380, "Level ", game.level);
-    drawLabelValue(10, 360, "Points ", game.points);
-    drawLabelValue(10, 340, "Rows Left ", game.rowsLeft);
-
-    char viewlabel[10];  // "Game Over" and its terminator fill it exactly
-    sideLabel(viewlabel, game.viewSide, "Game Over");
-    glColor3f(0, 0, 0);
-    drawText(10, 220, GLUT_BITMAP_8_BY_13, viewlabel);
-
-    glColor3f(1, 1, 1);
     glBegin(GL_QUADS);
+    glColor3f(1, 1, 1);  // the grid's white ground
     glVertex3i(kGridLeft, 0, 0);
     glVertex3i(kGridLeft, kGridTop, 0);
     glVertex3i(kGridRight, kGridTop, 0);
     glVertex3i(kGridRight, 0, 0);
     glEnd();
 
-    sideLabel(viewlabel, game.pushSide, "");
     glColor3f(0, 0, 0);
+    drawButtonLabels();
+    drawLabelValue(10, 380, "Level ", game.level);
+    drawLabelValue(10, 360, "Points ", game.points);
+    drawLabelValue(10, 340, "Rows Left ", game.rowsLeft);
+    char viewlabel[10];  // "Game Over" and its terminator fill it exactly
+    sideLabel(viewlabel, game.viewSide, "Game Over");
+    drawText(10, 220, GLUT_BITMAP_8_BY_13, viewlabel);
+    sideLabel(viewlabel, game.pushSide, "");
     drawText(180, 20, GLUT_BITMAP_8_BY_13, viewlabel);
 
     glEnable(GL_BLEND);
