@@ -47,6 +47,7 @@ void showCredits() {
     for (const Line &line : kTitle) drawText(kLeft, line.y, GLUT_BITMAP_8_BY_13, line.text);
     glColor3f(0, 1, 1);
     for (const Line &line : kBody) drawText(kLeft, line.y, GLUT_BITMAP_8_BY_13, line.text);
+    flushText();
     glFlush();
     glutSwapBuffers();
     glEnable(GL_DEPTH_TEST);

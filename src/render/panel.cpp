@@ -37,52 +37,50 @@ void sideLabel(char (&viewlabel)[10], int side, const char *other) {
 }
 
 // The block's square, 1 to 29 pixels inside its cell, so the white ground
-// shows as a 2-pixel gap between neighbours. Its colour is set inside the
-// batch: changed between batches, it would make the renderer flush the blocks
-// queued so far, once a block.
-void cellSquare(int colour, float alpha) {
+// shows as a 2-pixel gap between neighbours. The cell's corner is added here
+// rather than by moving the matrix, and the colour is set inside the batch:
+// either change between batches would make the renderer flush the blocks
+// queued so far, once a block. The corners are whole pixels either way.
+void cellSquare(int x, int y, int colour, float alpha) {
     glBegin(GL_QUADS);
     setBlockColour(colour, alpha);
-    glVertex3i(1, 1, 0);
-    glVertex3i(1, 29, 0);
-    glVertex3i(29, 29, 0);
-    glVertex3i(29, 1, 0);
+    glVertex3i(x + 1, y + 1, 0);
+    glVertex3i(x + 1, y + 29, 0);
+    glVertex3i(x + 29, y + 29, 0);
+    glVertex3i(x + 29, y + 1, 0);
     glEnd();
 }
 
-void blockOutline(int colour) { cellSquare(colour, 1.0f); }
-
-void blockFill(int colour) { cellSquare(colour, 0.8f); }
-
-// Runs `draw` for every block of the wall in view with the block's cell
-// corner at the origin. Blocks never overlap, so the grid is drawn a pass at a
-// time, each pass with one polygon mode, and shows what block-by-block
-// drawing would.
-void forEachBlock(void (*draw)(int colour)) {
-    for (int r = 0; r < kRows; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            const int k = game.board[game.viewSide][r][c];
-            if (k == Empty) continue;
-            glPushMatrix();
-            glTranslatef(kGridCell * c + kGridLeft, kGridCell * r, 0);
-            draw(k);
-            glPopMatrix();
+// Every block of the wall in view, as an opaque outline under an 80 % fill.
+// Blocks never overlap, so the grid is drawn a pass at a time, each pass with
+// one polygon mode, and shows what block-by-block drawing would.
+void drawFlatGrid() {
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool outline = pass == 0;
+        glPolygonMode(GL_FRONT_AND_BACK, outline ? GL_LINE : GL_FILL);
+        // The opaque outlines need no blending; the fills blend over them.
+        if (!outline) {
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        for (int r = 0; r < kRows; ++r) {
+            for (int c = 0; c < kColumns; ++c) {
+                const int k = game.board[game.viewSide][r][c];
+                if (k != Empty)
+                    cellSquare(kGridLeft + kGridCell * c, kGridCell * r, k, outline ? 1.0f : 0.8f);
+            }
         }
     }
-}
-
-// An opaque outline under an 80 % fill for every block.
-void drawFlatGrid() {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    forEachBlock(blockOutline);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    forEachBlock(blockFill);
+    glDisable(GL_BLEND);
 }
 
 // The row being built, as five tilted cubes carrying their colour's texture.
 void drawRowPreview() {
     const unsigned int textures[5] = {0, game.redTexture, game.greenTexture, game.blueTexture,
                                       game.lightBlueTexture};
+    // The three faces turned away from the player lie wholly behind the three
+    // turned toward them, so they are skipped.
+    glEnable(GL_CULL_FACE);
     for (int i = 0; i < kColumns; ++i) {
         const int k = game.nextRow[i];
         if (k == Empty) continue;
@@ -95,6 +93,7 @@ void drawRowPreview() {
         drawTexturedCube(65);
         glPopMatrix();
     }
+    glDisable(GL_CULL_FACE);
 }
 
 }  // namespace
@@ -129,12 +128,13 @@ void drawPanel() {
     drawText(10, 220, GLUT_BITMAP_8_BY_13, viewlabel);
     sideLabel(viewlabel, game.pushSide, "");
     drawText(180, 20, GLUT_BITMAP_8_BY_13, viewlabel);
+    flushText();
 
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (game.gameOver != 1) drawFlatGrid();
     if (game.gameOver != 1 && game.colourAid == 1) drawColourAidGrid();
 
+    // The preview is opaque (white under opaque textures), so blending would
+    // give back its own colours: it is drawn without.
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     drawRowPreview();
@@ -147,5 +147,4 @@ void drawPanel() {
     // A finished row is pushed here; a push redraws both windows, this one from
     // inside this call, and that inner frame finds no row to push.
     advanceRowPush();
-    glDisable(GL_BLEND);
 }

@@ -14,11 +14,11 @@
 
 namespace {
 
-constexpr int kCell = 16;                // a character's square, in pixels
-constexpr int kCellsPerSide = 16;        // codes 0 to 255 in 16 rows of 16
+constexpr int kCell = 16;          // a character's square, in pixels
+constexpr int kCellsPerSide = 16;  // codes 0 to 255 in 16 rows of 16
 constexpr int kSide = kCell * kCellsPerSide;
-constexpr int kOrigin = 4;               // the raster position within its cell
-constexpr float kTexel = 1.0f / kSide;   // exact: kSide is a power of two
+constexpr int kOrigin = 4;              // the raster position within its cell
+constexpr float kTexel = 1.0f / kSide;  // exact: kSide is a power of two
 
 struct Font {
     void *font;
@@ -29,6 +29,16 @@ struct Font {
 constexpr int kMaxFonts = 4;
 Font fonts[kMaxFonts];
 int fontCount = 0;
+
+// Characters waiting for flushText: where each cell's corner goes, in window
+// pixels, and in what colour.
+struct Glyph {
+    int x, y;
+    int code;
+    GLfloat colour[4];
+};
+std::vector<Glyph> pending;
+const Font *pendingFont = nullptr;
 
 const Font *findFont(void *font) {
     const int window = glutGetWindow();
@@ -119,44 +129,59 @@ void drawText(float x, float y, void *font, const char *text) {
     GLboolean valid = GL_FALSE;
     glGetBooleanv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
     if (valid == GL_FALSE) return;  // glBitmap draws nothing then either
+    if (pendingFont != nullptr && pendingFont != entry) flushText();
+    pendingFont = entry;
     GLfloat position[4];
     glGetFloatv(GL_CURRENT_RASTER_POSITION, position);
+    Glyph glyph{};
+    glGetFloatv(GL_CURRENT_RASTER_COLOR, glyph.colour);
+    glyph.x = pixelOf(position[0]) - kOrigin;
+    glyph.y = pixelOf(position[1]) - kOrigin;
+    for (const char *p = text; *p != '\0'; ++p) {
+        if (*p < 0) continue;  // as GLUT skips it
+        glyph.code = *p;
+        pending.push_back(glyph);
+        glyph.x += entry->advance[glyph.code];
+    }
+}
+
+void flushText() {
+    if (pendingFont == nullptr) return;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-
-    // The texture's alpha is the character's pixels; the alpha test keeps
-    // just those, in the current colour, as glBitmap does. The current texture
-    // coordinate is kept: the row preview relies on it.
+    // The texture's alpha is the characters' pixels; the alpha test keeps
+    // just those, each in its line's colour, as glBitmap does. The current
+    // colour and texture coordinate are kept: the row preview relies on the
+    // coordinate.
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT |
                  GL_LIGHTING_BIT);
     pushPixelMatrices(viewport);
+    glTranslatef(static_cast<float>(-viewport[0]), static_cast<float>(-viewport[1]), 0);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, entry->texture);
+    glBindTexture(GL_TEXTURE_2D, pendingFont->texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0.5f);
     glShadeModel(GL_FLAT);
-    int left = pixelOf(position[0]) - viewport[0] - kOrigin;
-    const int bottom = pixelOf(position[1]) - viewport[1] - kOrigin;
+    constexpr float span = kCell * kTexel;
     glBegin(GL_QUADS);
-    for (const char *p = text; *p != '\0'; ++p) {
-        if (*p < 0) continue;  // as GLUT skips it
-        const int c = *p;
-        const float s = static_cast<float>(c % kCellsPerSide * kCell) * kTexel;
-        const float t = static_cast<float>(c / kCellsPerSide * kCell) * kTexel;
-        const float span = kCell * kTexel;
+    for (const Glyph &glyph : pending) {
+        const float s = static_cast<float>(glyph.code % kCellsPerSide * kCell) * kTexel;
+        const float t = static_cast<float>(glyph.code / kCellsPerSide * kCell) * kTexel;
+        glColor4fv(glyph.colour);
         glTexCoord2f(s, t);
-        glVertex2i(left, bottom);
+        glVertex2i(glyph.x, glyph.y);
         glTexCoord2f(s + span, t);
-        glVertex2i(left + kCell, bottom);
+        glVertex2i(glyph.x + kCell, glyph.y);
         glTexCoord2f(s + span, t + span);
-        glVertex2i(left + kCell, bottom + kCell);
+        glVertex2i(glyph.x + kCell, glyph.y + kCell);
         glTexCoord2f(s, t + span);
-        glVertex2i(left, bottom + kCell);
-        left += entry->advance[c];
+        glVertex2i(glyph.x, glyph.y + kCell);
     }
     glEnd();
     popMatrices();
     glPopAttrib();
+    pending.clear();
+    pendingFont = nullptr;
 }

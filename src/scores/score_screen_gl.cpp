@@ -41,6 +41,7 @@ void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, in
             glColor3f(0.0f, 1.0f, 1.0f);
         drawText(-0.53f, static_cast<float>(0.6 - 0.1 * i), kFont, nbuf);
     }
+    flushText();
 
     glFlush();
     glutSwapBuffers();
