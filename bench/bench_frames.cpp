@@ -45,6 +45,7 @@ BENCHMARK(BM_TunnelFrame)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char **argv) {
+    setUpHeap();  // as the game does: it sets what the renderer's blocks cost
     createWindows(&argc, argv);
     // Let the windows map before timing anything.
     for (int i = 0; i < 20; ++i) glutMainLoopEvent();

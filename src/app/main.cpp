@@ -24,6 +24,7 @@ int main(int argc, char **argv) {
     if (SDL_Init(SDL_INIT_NOPARACHUTE) < 0) return 1;
     std::atexit(SDL_Quit);
 
+    setUpHeap();
     openAudio();
     createWindows(&argc, argv);
     glutMainLoop();  // never returns: the game ends in quitGame

@@ -2,6 +2,11 @@
 // the same windows without the rest of the program.
 #pragma once
 
+// Gives large blocks of memory mappings of their own, so that they go back to
+// the system when freed. Call it first: it changes what every such block
+// costs, the renderer's included, so tools timing the drawing call it too.
+void setUpHeap();
+
 // Opens the sound device in the game's format and starts playback; without a
 // device the game runs silent.
 void openAudio();

@@ -40,12 +40,18 @@ void loadBlockTexture(unsigned int &name, const char *file, const char *message)
 
 }  // namespace
 
-void openAudio() {
+void setUpHeap() {
     // Every clip is read and converted afresh when it plays, in buffers of tens
     // to hundreds of kilobytes that come and go in any order. Served from their
     // own mappings they go back to the system when freed, instead of leaving
-    // holes that make the heap creep over a long session.
+    // holes that make the heap creep over a long session. The software GL
+    // renderer's 64 KiB working blocks get mappings too, which costs a frame a
+    // little time (the fewer passes a frame takes, the fewer such blocks);
+    // keeping them in the heap instead made it grow in the soak.
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+}
+
+void openAudio() {
     fillAudioSpec(audioSpec);
     if (SDL_OpenAudio(&audioSpec, nullptr) < 0) {
         std::fprintf(stderr, "Unable to open audio: %s\n", SDL_GetError());
@@ -84,7 +90,6 @@ void createWindows(int *argc, char **argv) {
     });
     glutKeyboardFunc(key);
     initPanelGL();
-    prepareText(GLUT_BITMAP_8_BY_13);
     scheduleStep();
 
     loadBlockTexture(game.redTexture, "red.ppm", "Couldn't find red texture file\n");
@@ -103,5 +108,4 @@ void createWindows(int *argc, char **argv) {
     glMatrixMode(GL_MODELVIEW);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     buildCubeLists(0.3f);
-    prepareText(GLUT_BITMAP_8_BY_13);
 }

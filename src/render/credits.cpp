@@ -39,6 +39,7 @@ constexpr Line kBody[] = {
 
 void showCredits() {
     glutSetWindow(game.viewWindow);
+    prepareText(GLUT_BITMAP_8_BY_13);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // The text lies on the near plane at depth 0, under the tunnel's matrices:
     // (x, y) lands at the same place in the window's normalised coordinates.

@@ -101,6 +101,7 @@ void drawRowPreview() {
 void drawPanel() {
     checkExitTimer();  // may end the program before anything is drawn
     glutSetWindow(game.mainWindow);
+    prepareText(GLUT_BITMAP_8_BY_13);
     glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();

@@ -72,13 +72,14 @@ int pixelOf(float coordinate) { return static_cast<int>(std::floor(coordinate + 
 }  // namespace
 
 void prepareText(void *font) {
+    if (findFont(font) != nullptr) return;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     if (fontCount == kMaxFonts || viewport[2] < kSide || viewport[3] < kSide) return;
     Font &entry = fonts[fontCount];
 
     // Every character in white on black in its cell of the back buffer, which
-    // the window's first frame clears.
+    // the frame then clears.
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT | GL_PIXEL_MODE_BIT);
     pushPixelMatrices(viewport);
     glDisable(GL_DEPTH_TEST);

@@ -1,9 +1,11 @@
 // Bitmap text in GLUT's fonts.
 #pragma once
 
-// Makes `font` ready for drawText in the current window, by drawing all its
-// characters once into the window's back buffer: call it before the window's
-// first frame. In a window less than 256 pixels a side, text is left to GLUT.
+// Makes `font` ready for drawText in the current window, the first time it is
+// called there, by drawing all its characters into the window's back buffer:
+// call it at the start of a frame, before the frame clears that buffer. (Not
+// when the window is made: that would hold back its first appearance.) In a
+// window less than 256 pixels a side, text is left to GLUT.
 void prepareText(void *font);
 
 // A line of text with its raster position at (x, y, 0) under the current

@@ -14,6 +14,7 @@ void *const kFont = GLUT_BITMAP_8_BY_13;
 void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt,
                      const char *note) {
     glutSetWindow(game.viewWindow);
+    prepareText(kFont);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
 
