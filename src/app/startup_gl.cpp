@@ -45,9 +45,9 @@ void setUpHeap() {
     // to hundreds of kilobytes that come and go in any order. Served from their
     // own mappings they go back to the system when freed, instead of leaving
     // holes that make the heap creep over a long session. The software GL
-    // renderer's 64 KiB working blocks get mappings too, which costs a frame a
-    // little time (the fewer passes a frame takes, the fewer such blocks);
-    // keeping them in the heap instead made it grow in the soak.
+    // renderer's working blocks (64 KiB and a few bytes, several a frame) get
+    // mappings too, which costs a frame some time; kept in the heap instead,
+    // they made it grow by megabytes within minutes of play.
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);
 }
 

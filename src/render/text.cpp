@@ -1,8 +1,8 @@
 // Bitmap text. GLUT draws a character with glBitmap, and the software renderer
 // turns every line of such characters into a 512 by 32 pixel texture and shades
 // all of it, whatever the line's length: sixteen lines cost the panel more than
-// all its shapes. So each window's font is drawn once, when the window is made,
-// into a texture of its own; a line is then one small textured square for each
+// all its shapes. So each window's font is drawn once, at the window's first
+// frame, into a texture of its own; a line is then one small textured square for each
 // character, placed on the pixels where glBitmap would put it and keeping only
 // the character's own pixels, so that the text looks exactly as GLUT draws it.
 #include "render/text.h"
@@ -47,7 +47,8 @@ const Font *findFont(void *font) {
     return nullptr;
 }
 
-// Window pixel coordinates for the drawing between these two calls.
+// Window pixel coordinates for the drawing between these two calls, which
+// leave the modelview matrix current.
 void pushPixelMatrices(const GLint viewport[4]) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
@@ -140,7 +141,7 @@ void drawText(float x, float y, void *font, const char *text) {
     glyph.y = pixelOf(position[1]) - kOrigin;
     for (const char *p = text; *p != '\0'; ++p) {
         if (*p < 0) continue;  // as GLUT skips it
-        glyph.code = *p;
+        glyph.code = static_cast<unsigned char>(*p);
         pending.push_back(glyph);
         glyph.x += entry->advance[glyph.code];
     }
@@ -152,8 +153,8 @@ void flushText() {
     glGetIntegerv(GL_VIEWPORT, viewport);
     // The texture's alpha is the characters' pixels; the alpha test keeps
     // just those, each in its line's colour, as glBitmap does. The current
-    // colour and texture coordinate are kept: the row preview relies on the
-    // coordinate.
+    // colour and texture coordinate are left as they were (glBitmap sets
+    // neither), like every capability, binding and matrix.
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT |
                  GL_LIGHTING_BIT);
     pushPixelMatrices(viewport);
@@ -168,8 +169,10 @@ void flushText() {
     constexpr float span = kCell * kTexel;
     glBegin(GL_QUADS);
     for (const Glyph &glyph : pending) {
-        const float s = static_cast<float>(glyph.code % kCellsPerSide * kCell) * kTexel;
-        const float t = static_cast<float>(glyph.code / kCellsPerSide * kCell) * kTexel;
+        const int column = glyph.code % kCellsPerSide;
+        const int row = glyph.code / kCellsPerSide;
+        const float s = static_cast<float>(column * kCell) * kTexel;
+        const float t = static_cast<float>(row * kCell) * kTexel;
         glColor4fv(glyph.colour);
         glTexCoord2f(s, t);
         glVertex2i(glyph.x, glyph.y);
