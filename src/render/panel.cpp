@@ -22,8 +22,8 @@ void drawButtons() {
 }
 
 // The buttons' labels. Each lies on its own button's face and no button
-// overlaps another, so they can follow all the buttons in one run of text:
-// the renderer then switches between shapes and text once, not once a button.
+// overlaps another, so they can follow all the buttons, with the panel's
+// other text.
 void drawButtonLabels() {
     for (const ButtonPlace &place : kButtonPlaces) place.button->drawLabel();
 }

@@ -11,8 +11,8 @@ void prepareText(void *font);
 // A line of text with its raster position at (x, y, 0) under the current
 // matrices, in the current colour, exactly as GLUT's glutBitmapCharacter would
 // draw it there. Set the colour first. The line waits for flushText, so that
-// all of a frame's text is drawn at once: it must not lie under anything drawn
-// before that.
+// all of a frame's text is drawn at once: whatever is drawn in between ends up
+// under the text, so nothing meant to cover it may be.
 void drawText(float x, float y, void *font, const char *text);
 
 // Draws the text waiting in the current window, over whatever depth lies there.
