@@ -17,7 +17,6 @@ int main(int argc, char **argv) {
     const int status = handleOptions(argc, argv, stdout);
     if (status >= 0) return status;
     takeGameOptions(&argc, argv);  // the rest of the command line is GLUT's
-    makeScoreFolder();
 
     // Linux has no SDL main wrapper, so SDL is brought up here, with no
     // subsystem yet; the audio device opens its own.

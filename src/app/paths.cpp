@@ -4,17 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "scores/score_file.h"
 
 const char *kScoreFileName = "scores.dat";
-const char *kScoreTempName = "scores.dat.tmp";
 
 namespace {
 
 GamePaths chosen;
-std::string scoreFile, scoreTemp;  // the strings behind kScoreFileName and kScoreTempName
+std::string scoreFile;  // the string behind kScoreFileName
 
 const char *const kTextures[] = {"red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"};
 
@@ -26,16 +26,6 @@ std::string folder(std::string path) {
 std::string environment(const char *name) {
     const char *value = std::getenv(name);
     return value != nullptr ? value : "";
-}
-
-// Creates `path` and every missing folder above it, private to the player as
-// the data folders of a home directory should be. Failures show later, when
-// the table cannot be saved.
-void makeFolders(const std::string &path) {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        mkdir(path.substr(0, slash).c_str(), 0700);
-    }
 }
 
 }  // namespace
@@ -83,13 +73,18 @@ void findGameFiles() {
         std::free(real);
     }
     scoreFile = chosen.scores + "scores.dat";
-    scoreTemp = chosen.scores + "scores.dat.tmp";
     kScoreFileName = scoreFile.c_str();
-    kScoreTempName = scoreTemp.c_str();
 }
 
-void makeScoreFolder() {
-    if (!chosen.scores.empty()) makeFolders(chosen.scores);
+int makeFolders(const std::string &path) {
+    struct stat info;
+    if (path.empty() || stat(path.c_str(), &info) == 0) return 0;
+    // Private to the player, as the data folders of a home directory should be.
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        if (mkdir(path.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) return -1;
+    }
+    return 0;
 }
 
 const GamePaths &gamePaths() { return chosen; }

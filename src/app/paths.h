@@ -19,7 +19,7 @@ struct PathFacts {
 // else ends in '/'.
 struct GamePaths {
     std::string data;    // the textures, and data/*.wav below it
-    std::string scores;  // "scores.dat" and its temporary file
+    std::string scores;  // "scores.dat" and what its saves need beside it
 };
 
 // The rules. A working directory with a texture in it is a source tree: both
@@ -29,12 +29,14 @@ struct GamePaths {
 // (an absolute XDG_DATA_HOME only), else in ~/.local/share/tumblewell.
 GamePaths choosePaths(const PathFacts &facts);
 
-// Gathers the facts, applies the rules and points kScoreFileName and
-// kScoreTempName at the chosen folder.
+// Gathers the facts, applies the rules and points kScoreFileName at the
+// chosen folder.
 void findGameFiles();
 
-// Creates the table's folder when missing, before the game starts.
-void makeScoreFolder();
+// Creates the folder `path` (ending in '/'; "" is the working directory) and
+// the missing ones above it. Returns 0 when it is there, else -1 with errno
+// from the first folder that could not be made.
+int makeFolders(const std::string &path);
 
 // The folders chosen by findGameFiles (both "" before it runs).
 const GamePaths &gamePaths();

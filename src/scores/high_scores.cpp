@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "assets/play_sound.h"
 #include "scores/score_file.h"
@@ -28,6 +29,16 @@ void defaultEntry(int place, HighScoreEntry &entry) {
     entry.score = kDefaultScores[place].score;
 }
 
+// A table that is missing (got -1) or cut short shows the defaults' places
+// after its whole records.
+void completeWithDefaults(HighScoreEntry scorelist[kScorePlaces], int got) {
+    for (int i = std::max(got, 0); i < kScorePlaces; ++i) defaultEntry(i, scorelist[i]);
+}
+
+void reportWriteFailure(const char *what, int err) {
+    std::fprintf(stderr, "%s %s: %s\n", what, kScoreFileName, describeSaveError(err));
+}
+
 // No copy of the table is kept between calls: the file is the only lasting
 // one, so every caller reads it afresh. Only a missing table is created with
 // the defaults. One that cannot be read shows the defaults and is never
@@ -44,7 +55,7 @@ void readScores(HighScoreEntry scorelist[kScorePlaces]) {
     if (err != 0 && err != reported)
         std::fprintf(stderr, "Couldn't read %s: %s\n", kScoreFileName, std::strerror(err));
     reported = err;
-    for (int i = std::max(got, 0); i < kScorePlaces; ++i) defaultEntry(i, scorelist[i]);
+    completeWithDefaults(scorelist, got);
 }
 
 // The index where newScore goes, or kScorePlaces when it earns no place. A
@@ -56,6 +67,34 @@ int findPlace(const HighScoreEntry scorelist[kScorePlaces], int newScore) {
     return place;
 }
 
+// Puts `entry` at `place`, moving the places below it down one; the last drops out.
+void insertAt(HighScoreEntry scorelist[kScorePlaces], int place, const HighScoreEntry &entry) {
+    for (int j = kScorePlaces - 1; j > place; --j) scorelist[j] = scorelist[j - 1];
+    scorelist[place] = entry;
+}
+
+// Saves the entry into the table as it stands on disk: another game may have
+// saved its own score since this one read the table, and that record stays.
+// Leaves in scorelist and place what the table now holds and where the entry
+// went (kScorePlaces when the scores saved meanwhile left it no place), and
+// returns the line that tells the player how the save went.
+std::string saveEntry(HighScoreEntry scorelist[kScorePlaces], int &place,
+                      const HighScoreEntry &entry) {
+    const int saved = updateScoreFile([&](HighScoreEntry *table, int got) {
+        completeWithDefaults(table, got);
+        place = findPlace(table, entry.score);
+        if (place < kScorePlaces) insertAt(table, place, entry);
+        std::copy(table, table + kScorePlaces, scorelist);
+        return place < kScorePlaces;
+    });
+    if (!saved) {
+        const int reason = errno;  // the save's own reason, before anything else runs
+        reportWriteFailure("Error writing", reason);
+        return std::string("Your score could not be saved: ") + describeSaveError(reason) + ".";
+    }
+    return place < kScorePlaces ? "Score saved." : "Other games saved higher scores meanwhile: no place is left.";
+}
+
 // Returns 1 when the score has a place and the screen was drawn, else 0.
 int placeScore(int newScore, bool lowScoreClip) {
     HighScoreEntry scorelist[kScorePlaces] = {};
@@ -64,17 +103,15 @@ int placeScore(int newScore, bool lowScoreClip) {
     if (lowScoreClip && newScore < scorelist[kScorePlaces - 1].score && game.soundOn == 1)
         playSound("data/nosoup.wav");
 
-    const int place = findPlace(scorelist, newScore);
+    int place = findPlace(scorelist, newScore);
     if (place == kScorePlaces) {
         game.nameState = 0;
         return 0;
     }
-    for (int j = kScorePlaces - 1; j > place; --j) scorelist[j] = scorelist[j - 1];
-
-    char tempname[kNameLength + 1];
-    padName(game.playerName, tempname);
-    scorelist[place].score = newScore;
-    std::memcpy(scorelist[place].name, tempname, sizeof tempname);
+    HighScoreEntry entry;
+    padName(game.playerName, entry.name);
+    entry.score = newScore;
+    insertAt(scorelist, place, entry);
 
     // While the name is being typed the screen is redrawn with it as it
     // stands; only Enter makes it final.
@@ -85,16 +122,8 @@ int placeScore(int newScore, bool lowScoreClip) {
     // Once the name is in, the prompt gives way to what became of the save:
     // the player must not be asked again for a name already taken, nor be
     // left to believe a score is kept when it is not.
-    char note[kScoreLineSize];
-    if (saveScoreFile(scorelist)) {
-        std::snprintf(note, sizeof note, "Score saved.");
-    } else {
-        const int reason = errno;  // the save's own reason, before anything else runs
-        std::fputs("Error writing scores.dat\n", stderr);
-        std::snprintf(note, sizeof note, "Your score could not be saved: %s.",
-                      std::strerror(reason));
-    }
-    drawScoreScreen(scorelist, place, 0, note);
+    const std::string note = saveEntry(scorelist, place, entry);
+    drawScoreScreen(scorelist, place, 0, note.c_str());
     if (game.soundOn == 1) playSound("data/excellent.wav");
     game.nameState = 0;
     return 1;
@@ -103,12 +132,20 @@ int placeScore(int newScore, bool lowScoreClip) {
 }  // namespace
 
 void writeDefaultScores(HighScoreEntry table[kScorePlaces]) {
-    HighScoreEntry defaults[kScorePlaces];
-    for (int i = 0; i < kScorePlaces; ++i) defaultEntry(i, defaults[i]);
+    completeWithDefaults(table, -1);
     // The caller gets the defaults even when they cannot be stored; the next
-    // reader tries to store them again.
-    if (!saveScoreFile(defaults)) std::fputs("Error writing to scores.dat\n", stderr);
-    std::memcpy(table, defaults, sizeof defaults);
+    // reader tries to store them again. Made only while there is still no
+    // table: another game may have made one meanwhile.
+    const int made = updateScoreFile([table](HighScoreEntry *current, int got) {
+        std::copy(table, table + kScorePlaces, current);
+        return got < 0;
+    });
+    // Every screen of the table comes here while the defaults cannot be
+    // stored: the reason is given once.
+    static int reported = 0;
+    const int err = made ? 0 : errno;
+    if (err != 0 && err != reported) reportWriteFailure("Error writing to", err);
+    reported = err;
 }
 
 void showHighScores() {

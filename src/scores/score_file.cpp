@@ -1,6 +1,8 @@
 #include "scores/score_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +10,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+#include "app/paths.h"
 
 void padName(const char *name, char padded[kNameLength + 1]) {
     int n = 0;
@@ -72,7 +77,50 @@ int readScoreFile(HighScoreEntry table[kScorePlaces]) {
     return n < 0 ? -1 : decodeScores(bytes, got, table);
 }
 
+int scoreLockWaitMs = 5000;
+
 namespace {
+
+constexpr int kLockNapMs = 20;
+
+std::string folderOf(const std::string &path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
+// The file the table's name leads to. A player may keep the table elsewhere (a
+// synced folder) behind a link: the save must go to the link's target, so that
+// the link stays. Followed link by link, so that a link to a table not made yet
+// still names where it is to go.
+std::string followLinks(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        char target[4096];
+        const ssize_t n = readlink(path.c_str(), target, sizeof target);
+        if (n <= 0 || static_cast<std::size_t>(n) == sizeof target) break;  // no link: the file
+        const std::string to(target, static_cast<std::size_t>(n));
+        path = to[0] == '/' ? to : folderOf(path) + to;
+    }
+    return path;
+}
+
+// An exclusive lock on the lock file beside the table, which every game takes
+// for the length of a save. Waits a few seconds for another game's save to
+// end; -1 with errno when the lock cannot be had.
+int lockTable(const std::string &table) {
+    const int fd =
+        open((table + ".lock").c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    for (int waited = 0; flock(fd, LOCK_EX | LOCK_NB) != 0; waited += kLockNapMs) {
+        if (errno != EWOULDBLOCK || waited >= scoreLockWaitMs) {
+            const int err = errno;
+            close(fd);
+            errno = err;
+            return -1;
+        }
+        usleep(kLockNapMs * 1000);
+    }
+    return fd;
+}
 
 // Writes, flushes to disk and closes; 0 if any step failed, with errno from
 // the first failure. The file is closed either way.
@@ -88,29 +136,73 @@ int writeAndClose(int fd, const unsigned char *bytes, std::size_t size) {
     return ok && closed;
 }
 
-}  // namespace
-
-int saveScoreFile(const HighScoreEntry table[kScorePlaces]) {
-    // A table that is there but cannot be read (no permission, a failing disk)
-    // may still hold a player's scores: it is never replaced.
-    HighScoreEntry current[kScorePlaces];
-    if (readScoreFile(current) < 0 && errno != ENOENT) return 0;
-
-    unsigned char bytes[kScoreFileBytes];
-    encodeScores(table, bytes);
-    // Only ever write the temporary file: a save that breaks off part way
-    // must not cost the player the table that was there before. The file is
-    // made afresh, never through a link planted in its place; one left over
-    // from a save that was cut short is removed first.
-    unlink(kScoreTempName);
-    const int fd = open(kScoreTempName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+// Replaces `target` with `bytes` as a whole: a temporary file of a name no
+// other save uses, made afresh beside it (never through a link), written,
+// flushed and renamed over it, then the folder flushed so that the rename
+// lasts. A save cut off at any point leaves the old table or the new one. The
+// table keeps its permissions; a new one gets the usual ones.
+int replaceFile(const std::string &target, const unsigned char *bytes, std::size_t size) {
+    struct stat info;
+    mode_t mode = 0;
+    if (stat(target.c_str(), &info) == 0) {
+        mode = info.st_mode & 07777;
+    } else {
+        mode = umask(0);
+        umask(mode);
+        mode = 0666 & ~mode;
+    }
+    std::string temp = target + ".XXXXXX";
+    const int fd = mkostemp(&temp[0], O_CLOEXEC);
     if (fd < 0) return 0;
-    if (writeAndClose(fd, bytes, sizeof bytes) && std::rename(kScoreTempName, kScoreFileName) == 0)
+    fchmod(fd, mode);
+    if (writeAndClose(fd, bytes, size) && rename(temp.c_str(), target.c_str()) == 0) {
+        const std::string folder = folderOf(target);
+        const int dir =
+            open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            fsync(dir);
+            close(dir);
+        }
         return 1;
+    }
     const int err = errno;  // the reason of the step that failed, for the caller
-    unlink(kScoreTempName);
+    unlink(temp.c_str());
     errno = err;
     return 0;
+}
+
+}  // namespace
+
+int updateScoreFile(const std::function<bool(HighScoreEntry *, int)> &change) {
+    // The table's folder is made here if it is still missing, so that a save
+    // that cannot make it says why.
+    if (makeFolders(folderOf(kScoreFileName)) != 0) return 0;
+    const std::string target = followLinks(kScoreFileName);
+    const int lock = lockTable(target);
+    if (lock < 0) return 0;
+    // Read again under the lock: another game may have saved since this one
+    // last read the table, and its records must be kept. A table that is there
+    // but cannot be read (no permission, a failing disk) may still hold a
+    // player's scores: it is never replaced.
+    HighScoreEntry table[kScorePlaces] = {};
+    const int got = readScoreFile(table);
+    int ok = 0;
+    if (got >= 0 || errno == ENOENT) {
+        ok = 1;
+        if (change(table, got)) {
+            unsigned char bytes[kScoreFileBytes];
+            encodeScores(table, bytes);
+            ok = replaceFile(target, bytes, sizeof bytes);
+        }
+    }
+    const int err = errno;
+    close(lock);  // the lock goes with it
+    errno = err;
+    return ok;
+}
+
+const char *describeSaveError(int err) {
+    return err == EWOULDBLOCK ? "another game is saving to it" : std::strerror(err);
 }
 
 void formatScoreLine(char nbuf[kScoreLineSize], int place, const HighScoreEntry &entry) {

@@ -4,17 +4,19 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 
 #include "scores/high_scores.h"
 
 constexpr int kScoreRecordBytes = kNameLength + 4;
 constexpr int kScoreFileBytes = kScorePlaces * kScoreRecordBytes;  // 240
 
-// Where the table lives, and where a save is put together before it replaces it:
-// "scores.dat" and "scores.dat.tmp" in the working directory until start-up
-// moves them to the player's data folder (findGameFiles in app/paths.h).
+// Where the table lives: "scores.dat" in the working directory until start-up
+// moves it to the player's data folder (findGameFiles in app/paths.h).
 extern const char *kScoreFileName;
-extern const char *kScoreTempName;
+
+// How long a save waits for another game's save to end, in milliseconds.
+extern int scoreLockWaitMs;
 
 // The first 20 characters of `name` (fewer when it ends sooner), padded with
 // blanks to exactly 20 and terminated at index 20.
@@ -34,10 +36,20 @@ void encodeScores(const HighScoreEntry table[kScorePlaces], unsigned char bytes[
 // errno telling why (ENOENT: there is no table yet).
 int readScoreFile(HighScoreEntry table[kScorePlaces]);
 
-// Replaces "scores.dat" with `table` as a whole: the records are written to a
-// new temporary file, flushed to disk and renamed over the table. Returns 1 on
-// success; on any failure returns 0 with errno holding the reason of the first
-// call that failed, the temporary file is gone and the old "scores.dat" is as
-// it was. A table that exists but cannot be read is never replaced. Prints
-// nothing: the caller reports.
-int saveScoreFile(const HighScoreEntry table[kScorePlaces]);
+// Changes "scores.dat" as a whole, under a lock that every game takes for its
+// saves (a file "scores.dat.lock" beside the table; where scores.dat is a link,
+// beside the file it leads to, which is the one replaced). Makes the table's
+// folder when missing, reads the table as it now stands into a table
+// (`got`: the whole records read, -1 when there is no table yet) and hands it
+// to `change`; when that returns true, writes the table to a new temporary file
+// beside it, flushes it to disk and renames it over the old one. Returns 1 on
+// success (nothing to write included); on any failure returns 0 with errno
+// holding the reason of the first step that failed, and the old table is as it
+// was. A table that exists but cannot be read is never replaced, and no lock
+// within scoreLockWaitMs is a failure (EWOULDBLOCK). Prints nothing: the
+// caller reports.
+int updateScoreFile(const std::function<bool(HighScoreEntry *table, int got)> &change);
+
+// What a failed save's errno means to the player: the system's words, except
+// for a table held by another game's save.
+const char *describeSaveError(int err);

@@ -10,6 +10,7 @@
 #include "render/credits.h"
 #include "render/panel.h"
 #include "render/view.h"
+#include "scores/score_file.h"
 
 FakeFrame fake;
 
@@ -45,6 +46,8 @@ void sleepMs(int ms) {
 
 void World::SetUp() {
     resetWorld();
+    static const int lockWait = scoreLockWaitMs;  // as the game has it
+    scoreLockWaitMs = lockWait;
     home = std::filesystem::current_path().string();
     char pattern[] = "/tmp/tumblewell-unit-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);

@@ -1,6 +1,8 @@
 // The high-score table through its file: defaults, placing a new score, the
 // name prompt, and saves that fail without losing the old table.
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -109,48 +111,103 @@ TEST_F(Scores, ANewScoreTakesItsPlaceUnderTheNameTypedAndEnterSavesIt) {
               3);
 }
 
-TEST_F(Scores, AFailedSaveKeepsTheOldTableAndSaysSo) {
+// Replaces the table with `table` as a save does.
+int save(const HighScoreEntry *table) {
+    return updateScoreFile([table](HighScoreEntry *current, int) {
+        std::copy(table, table + kScorePlaces, current);
+        return true;
+    });
+}
+
+TEST_F(Scores, AFailedSaveKeepsTheOldTableAndSaysWhy) {
     writeFile(kDefaults);
-    // The temporary file cannot be made (even by root), or the disk takes only
-    // part of it (a file-size limit stands in for a full disk).
+    // The lock file cannot be opened (a folder in its place, which stops root
+    // too), another game holds the lock too long, the disk takes only part of
+    // the table (a file-size limit stands in for a full disk), or the table's
+    // folder cannot be made.
     rlimit unlimited, full;
     getrlimit(RLIMIT_FSIZE, &unlimited);
     full = unlimited;
     full.rlim_cur = 100;
     std::signal(SIGXFSZ, SIG_IGN);
-    for (const int reason : {EEXIST, EFBIG}) {
-        if (reason == EEXIST) std::filesystem::create_directory("scores.dat.tmp");
+    std::ofstream("plain") << "a file where a folder should be";
+    int held = -1;
+    for (const int reason : {EISDIR, EWOULDBLOCK, EFBIG, ENOTDIR}) {
+        std::filesystem::remove("scores.dat.lock");
+        if (reason == EISDIR) std::filesystem::create_directory("scores.dat.lock");
+        if (reason == EWOULDBLOCK) {
+            held = open("scores.dat.lock", O_RDONLY | O_CREAT, 0600);
+            flock(held, LOCK_EX);
+            scoreLockWaitMs = 50;
+        }
+        if (reason == ENOTDIR) kScoreFileName = "plain/scores.dat";
         setrlimit(RLIMIT_FSIZE, reason == EFBIG ? &full : &unlimited);
         testing::internal::CaptureStderr();
         finish("Dee", 2, 50000);
         setrlimit(RLIMIT_FSIZE, &unlimited);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing scores.dat\n") << reason;
-        // The screen names the reason of the step that failed.
-        EXPECT_EQ(fake.note,
-                  std::string("Your score could not be saved: ") + std::strerror(reason) + ".");
+        close(held);
+        const std::string file = kScoreFileName;
+        kScoreFileName = "scores.dat";
+        // The screen and standard error name the reason of the step that failed
+        // (and there is no reading a table in a folder that cannot be).
+        const std::string why =
+            reason == EWOULDBLOCK ? "another game is saving to it" : std::strerror(reason);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  (reason == ENOTDIR ? "Couldn't read " + file + ": " + why + "\n" : "") +
+                      "Error writing " + file + ": " + why + "\n");
+        EXPECT_EQ(fake.note, "Your score could not be saved: " + why + ".");
         EXPECT_EQ(readFile("scores.dat"), kDefaults) << reason;
-        EXPECT_EQ(std::filesystem::remove("scores.dat.tmp"), reason == EEXIST) << "left behind";
     }
-    EXPECT_EQ(fake.count("playSound data/excellent.wav"), 2);  // the clip follows all the same
+    EXPECT_EQ(fake.count("playSound data/excellent.wav"), 4);  // the clip follows all the same
+    using Files = std::filesystem::directory_iterator;
+    EXPECT_EQ(std::distance(Files("."), Files()), 2) << "more than scores.dat and plain";
 
-    // A link planted as the temporary file is removed, never followed.
+    // The defaults cannot be stored: they are still shown, and why is said once.
     std::filesystem::remove("scores.dat");
-    std::ofstream("victim") << "victim";
-    std::filesystem::create_symlink("victim", "scores.dat.tmp");
-    showHighScores();
-    EXPECT_EQ(readFile("victim") + readFile("scores.dat"), "victim" + kDefaults);
-
-    // The defaults cannot be stored: they are still shown.
-    std::filesystem::remove("scores.dat");
-    std::filesystem::create_directory("scores.dat.tmp");
+    std::filesystem::remove("scores.dat.lock");
+    std::filesystem::create_directory("scores.dat.lock");
     testing::internal::CaptureStderr();
     showHighScores();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error writing to scores.dat\n");
+    showHighScores();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Error writing to scores.dat: Is a directory\n");
     EXPECT_STREQ(fake.table[0].name, "Stack Master        ");
 }
 
+// Two games saving at once: the one that waits for the other's lock saves into
+// the table as the other left it, so both records stay. A table kept behind a
+// link is saved where the link leads, and the link stays.
+TEST_F(Scores, TwoGamesSavingAtOnceKeepBothRecordsAndALinkStays) {
+    std::filesystem::create_directory("synced");
+    std::ofstream("synced/table", std::ios::binary) << kDefaults;
+    std::filesystem::create_symlink("synced/table", "scores.dat");
+    int locked[2];
+    ASSERT_EQ(pipe(locked), 0);
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {  // the other game enters its name once this one holds the table
+        char byte;
+        _exit(read(locked[0], &byte, 1) == 1 && finish("Eve", 2, 16000) == 1 ? 0 : 1);
+    }
+    EXPECT_EQ(updateScoreFile([&](HighScoreEntry *table, int got) {
+                  EXPECT_EQ(got, kScorePlaces);
+                  EXPECT_EQ(write(locked[1], "!", 1), 1);
+                  usleep(300000);  // time enough for the other save, were it not held back
+                  for (int i = kScorePlaces - 1; i > 0; --i) table[i] = table[i - 1];
+                  table[0] = {"Ann", 50000};
+                  return true;
+              }),
+              1);
+    int status = -1;
+    waitpid(other, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink("scores.dat"));
+    EXPECT_EQ(readFile("synced/table"), record("Ann", 50000) + kDefaults.substr(0, 24) +
+                                            record("Eve", 16000) + kDefaults.substr(24, 24 * 7));
+}
+
 // A save killed at any moment leaves either the table that was there or the
-// new one, complete: never a short or mixed file.
+// new one, complete: never a short or mixed file; nor does it stop the next save.
 TEST_F(Scores, ASaveKilledAtAnyMomentLeavesAWholeTable) {
     HighScoreEntry before[kScorePlaces], after[kScorePlaces];
     writeDefaultScores(before);
@@ -165,13 +222,16 @@ TEST_F(Scores, ASaveKilledAtAnyMomentLeavesAWholeTable) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0)
-            for (int i = 0;; ++i) saveScoreFile(i % 2 ? before : after);
+            for (int i = 0;; ++i) save(i % 2 ? before : after);
         usleep(static_cast<useconds_t>(random() % 4000));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         const std::string now = readFile("scores.dat");
         ASSERT_TRUE(now == kDefaults || now == newFile) << "round " << round << ": " << now.size();
     }
+    scoreLockWaitMs = 0;
+    EXPECT_EQ(save(after), 1);
+    EXPECT_EQ(readFile("scores.dat"), newFile);
 }
 
 }  // namespace
