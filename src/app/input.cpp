@@ -5,6 +5,7 @@
 #include "app/button.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/pacing.h"
 #include "render/grid_layout.h"
 #include "render/panel.h"
 
@@ -116,6 +117,7 @@ void clickGridAt(int px, int py) {
 void setPanelWindowHeight(int height) { shownHeight = height; }
 
 void onMouse(int button, int state, int x, int y) {
+    const InputEvent event;
     const int px = x;
     const int py = (shownHeight > 0 ? shownHeight : game.windowHeight) - y;
     const bool left = button == kLeftButton;

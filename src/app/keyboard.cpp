@@ -6,6 +6,7 @@
 #include "app/input.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/pacing.h"
 #include "render/view.h"
 
 namespace {
@@ -43,6 +44,7 @@ void viewSideKey(int side) {
 }  // namespace
 
 void onKeyboard(unsigned char key, int, int) {
+    const InputEvent event;
     if (game.nameState == 1) {
         typeName(key);
         // The view shows the name in the table as it is typed. Enter stores

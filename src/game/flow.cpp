@@ -79,7 +79,9 @@ int tickElapsed() {
 
 void onIdle() {
     // The panel selects its own window whenever it draws, so nothing needs
-    // selecting here.
+    // selecting here. A frame that events asked for faster than a display shows
+    // them comes first.
+    drawHeldPanel(false);
     if (game.gameOver == 1 && game.exitState == 0) {
         idleRedraw();
         return;

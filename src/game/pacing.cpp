@@ -18,6 +18,13 @@ constexpr int kNoStep = -1;
 Millis lastIdleFrame = 0;
 std::uint64_t lastIdlePicture = 0;
 
+// Panel frames asked for while an event is handled: at most one a refresh is
+// drawn, the rest held for the idle step.
+bool handlingInput = false;
+bool panelHeld = false;
+bool panelDrawn = false;
+Millis lastPanelFrame = 0;
+
 // A fingerprint of everything the panel shows, so that an idle pass can tell
 // whether its picture would differ from the last one (FNV-1a).
 std::uint64_t panelPicture() {
@@ -54,7 +61,10 @@ bool timedStepDue() {
 // Milliseconds from now to `at`, none if it has passed.
 int until(Millis at, Millis now) { return std::max(0, static_cast<int>(at - now)); }
 
-int sooner(int delay, int other) { return delay == kNoStep ? other : std::min(delay, other); }
+int sooner(int delay, int other) {
+    if (delay == kNoStep || other == kNoStep) return std::max(delay, other);
+    return std::min(delay, other);
+}
 
 // When idleRedraw next draws: for a new picture or a due timed step, a frame
 // after its last picture at the earliest.
@@ -77,15 +87,38 @@ void idleRedraw() {
     lastIdleFrame = elapsedMs();
 }
 
-void notePanelDrawn() { lastIdlePicture = panelPicture(); }
+void notePanelDrawn() {
+    lastIdlePicture = panelPicture();
+    lastPanelFrame = elapsedMs();
+    panelDrawn = true;
+    panelHeld = false;
+}
+
+InputEvent::InputEvent() : outer(handlingInput) { handlingInput = true; }
+InputEvent::~InputEvent() { handlingInput = outer; }
+
+bool holdPanelFrame() {
+    if (!handlingInput || !panelDrawn || elapsedMs() - lastPanelFrame >= kFrameMs) return false;
+    panelHeld = true;
+    return true;
+}
+
+void drawHeldPanel(bool evenWithinAFrame) {
+    if (!panelHeld || (!evenWithinAFrame && elapsedMs() - lastPanelFrame < kFrameMs)) return;
+    const bool input = handlingInput;
+    handlingInput = false;  // this frame is the one that was held: it is drawn now
+    drawPanel();
+    handlingInput = input;
+}
 
 // The branches of onIdle: a finished game only redraws; a used-up quota ends
 // the level at once; otherwise ticks are taken, paused or not, and a running
 // game redraws.
 int nextStepDelay() {
     const Millis now = elapsedMs();
-    if (game.gameOver == 1 && game.exitState == 0) return redrawDelay(now);
+    const int held = panelHeld ? until(lastPanelFrame + kFrameMs, now) : kNoStep;
+    if (game.gameOver == 1 && game.exitState == 0) return sooner(redrawDelay(now), held);
     if (game.rowsLeft == 0 && game.gameOver != 1) return 0;
     const int tick = until(game.lastTick + static_cast<Millis>(game.currentInterval) + 1, now);
-    return game.paused == 1 ? tick : sooner(redrawDelay(now), tick);
+    return sooner(held, game.paused == 1 ? tick : sooner(redrawDelay(now), tick));
 }

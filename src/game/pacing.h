@@ -18,3 +18,28 @@ void notePanelDrawn();
 // picture or a level to finish), or -1 when only an event can give it any, so
 // that a paused or finished game sleeps instead of looking for work.
 int nextStepDelay();
+
+// Events may come faster than the panel can be drawn (a mouse or keyboard in a
+// storm): each event's action runs at once, but of the panel frames asked for
+// while events are handled, only one a refresh is drawn. An InputEvent lives
+// for the handling of one event.
+struct InputEvent {
+    InputEvent();
+    ~InputEvent();
+    InputEvent(const InputEvent &) = delete;
+    InputEvent &operator=(const InputEvent &) = delete;
+
+  private:
+    bool outer;
+};
+
+// Asked by the panel's redraw once its exit step has run: true when the frame
+// is asked for by an event less than a refresh after the last panel frame. It
+// is then held, not drawn: the idle step draws it when the refresh is over
+// (nextStepDelay counts it), with the timed steps that follow a picture.
+bool holdPanelFrame();
+
+// Draws a held panel frame once a refresh has passed since the last one, or at
+// once with evenWithinAFrame (before the game blocks, so that the player sees
+// where it stopped).
+void drawHeldPanel(bool evenWithinAFrame);

@@ -100,6 +100,7 @@ void drawRowPreview() {
 
 void drawPanel() {
     checkExitTimer();  // may end the program before anything is drawn
+    if (holdPanelFrame()) return;
     glutSetWindow(game.mainWindow);
     prepareText(GLUT_BITMAP_8_BY_13);
     glClearColor(0.5f, 0.5f, 0.5f, 0.5f);

@@ -25,6 +25,8 @@ void resetWorld() {
 void drawPanel() {
     fake.calls.push_back("drawPanel");
     checkExitTimer();
+    if (holdPanelFrame()) return;
+    ++fake.frames;
     notePanelDrawn();
     advanceRowPush();
 }

@@ -15,6 +15,7 @@ struct FakeFrame {
     // "requestViewRedraw", "playSound data/woohoo.wav".
     std::vector<std::string> calls;
     Millis now = 0, slept = 0;  // the clock; sleepMs moves it on
+    int frames = 0;             // panel frames drawn, not held (see holdPanelFrame)
     // The last screen drawScoreScreen was given.
     HighScoreEntry table[kScorePlaces] = {};
     std::string note;  // "" when none

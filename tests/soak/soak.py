@@ -2,7 +2,10 @@
 # Soak test: python3 tests/soak/soak.py BINARY SECONDS. Random clicks, command keys
 # (never q nor Exit) and typed names on the real game at twenty times the pace; it must
 # still run, grow less than 4 MiB after the first part, and keep a valid "scores.dat".
+# Then a storm of 3,000 mouse and key events a second for STORM_SECONDS (default 60):
+# memory stays flat and q, pressed in the thick of it, still ends the game at once.
 
+import ctypes
 import os
 import random
 import sys
@@ -16,7 +19,49 @@ SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 60.0
 BUTTONS = [(76, 541), (76, 511), (76, 481), (41, 451), (124, 451), (82, 311), (82, 251),
            (41, 281), (124, 281), (76, 571)]  # centres, in panel points
 KEYS = ["n", "s", "e", "f", "d", "c", "x", "S", "BackSpace"]
+STORM_SECONDS, STORM_RATE = float(os.environ.get("STORM_SECONDS", "60")), 3000
 rng = random.Random(int(os.environ.get("SOAK_SEED", "20261206")))
+
+
+class Storm:
+    # Input events straight into the X server (XTest, as xdotool sends them, but
+    # without a process per event), paced at `rate` a second.
+
+    def __init__(self, display, rate):
+        self.x11, self.xtst, self.rate = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6"), rate
+        self.x11.XOpenDisplay.restype = ctypes.c_void_p
+        self.x11.XStringToKeysym.restype = ctypes.c_ulong
+        self.x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.display = ctypes.c_void_p(self.x11.XOpenDisplay(display.name.encode()))
+        self.keys = [self.code(key) for key in "sefdc"]  # none that waits, quits or exits
+        self.sent, self.start = 0, time.time()
+
+    def code(self, key):
+        return self.x11.XKeysymToKeycode(self.display, self.x11.XStringToKeysym(key.encode()))
+
+    def key(self, code):
+        self.xtst.XTestFakeKeyEvent(self.display, code, True, 0)
+        self.xtst.XTestFakeKeyEvent(self.display, code, False, 0)
+
+    def blow(self):  # the events due by now: a press and release each, on the grid and buttons
+        while self.sent < (time.time() - self.start) * self.rate:
+            if rng.random() < 0.5:
+                px, py = rng.choice(BUTTONS[1:]) if rng.random() < 0.2 else (
+                    rng.randrange(10, 160), rng.randrange(0, 210))
+                x, y = harness.GAME[0] + px, harness.GAME[1] + harness.GAME[3] - py
+                self.xtst.XTestFakeMotionEvent(self.display, -1, x, y, 0)
+                self.xtst.XTestFakeButtonEvent(self.display, 1, True, 0)
+                self.xtst.XTestFakeButtonEvent(self.display, 1, False, 0)
+            else:
+                self.key(rng.choice(self.keys))
+            self.sent += 2
+        self.x11.XFlush(self.display)
+        time.sleep(0.01)
+
+
+def resident(game):  # KiB
+    with open("/proc/%d/status" % game.proc.pid) as status:
+        return int(next(line for line in status if line.startswith("VmRSS:")).split()[1])
 with harness.Display() as display, harness.Game(display, speed=20) as game:
     game.start()
     # Warm-up: every screen and a few level changes once, so that the graphics
@@ -42,9 +87,7 @@ with harness.Display() as display, harness.Game(display, speed=20) as game:
         else:
             game.keys("Soak %d" % len(samples), command="type")
             game.keys("Return")
-        with open("/proc/%d/status" % game.proc.pid) as status:
-            rss = int(next(line for line in status if line.startswith("VmRSS:")).split()[1])
-        samples.append((time.time() - start, rss))
+        samples.append((time.time() - start, resident(game)))
     settle = min(60.0, SECONDS / 3)  # the first minute, or a third of a short run
     grown = (min(kib for at, kib in samples if at > SECONDS - settle) -
              min(kib for at, kib in samples if at <= settle))
@@ -55,7 +98,25 @@ with harness.Display() as display, harness.Game(display, speed=20) as game:
     check(game.running() and scores == sorted(scores, reverse=True)
           and all("\0" not in name for name, _ in table), "scores.dat is not a valid table")
     check(grown < 4 * 1024, "resident memory grew by %d KiB" % grown)
-    game.keys("q")
-    check(game.proc.wait(20) == 0, "q did not end the game after the soak")
-    print("soak: %d actions in %.0f s, resident memory grew %d KiB, table valid"
-          % (len(samples), time.time() - start, grown))
+    # The storm, on the game as the soak left it (Exit and New Game excluded: their
+    # waits are part of the game). Memory: the least reading of its last stretch
+    # against that of its first.
+    storm, floors = Storm(display, STORM_RATE), []
+    while time.time() - storm.start < STORM_SECONDS:
+        storm.blow()
+        floors.append((time.time() - storm.start, resident(game)))
+    stretch = min(15.0, STORM_SECONDS / 4)
+    stormed = (min(kib for at, kib in floors if at > STORM_SECONDS - stretch) -
+               min(kib for at, kib in floors if at <= stretch))
+    check(stormed < 4 * 1024, "resident memory grew by %d KiB in the storm" % stormed)
+    asked = time.time()
+    storm.key(storm.code("Return"))  # a name being typed ends, as a player would end it
+    storm.key(storm.code("q"))
+    while game.running() and time.time() - asked < 5:
+        storm.blow()
+    waited = time.time() - asked
+    check(not game.running() and game.proc.wait() == 0,
+          "q did not end the game within 5 s of a storm of %d events a second" % STORM_RATE)
+    print("soak: %d actions in %.0f s, resident memory grew %d KiB, table valid; storm of %d "
+          "events in %.0f s grew it %d KiB, q ended the game in %.2f s"
+          % (len(samples), SECONDS, grown, storm.sent, STORM_SECONDS, stormed, waited))

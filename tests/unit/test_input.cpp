@@ -7,6 +7,7 @@
 #include "app/input.h"
 #include "fakes/fake_frame.h"
 #include "game/flow.h"
+#include "game/pacing.h"
 
 namespace {
 
@@ -98,6 +99,27 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
         EXPECT_EQ(game.points, c.points) << c.px << "," << c.py;
         EXPECT_EQ(game.board[Right][c.row][c.column], c.colour) << c.px << "," << c.py;
     }
+}
+
+// Events that come faster than frames (a storm of clicks and keys) each act,
+// but the panel is drawn once a refresh: the rest is held for the idle step,
+// which draws the last picture a refresh later, paused or not, and before the
+// game blocks in a wait the picture is brought up to date.
+TEST_F(Input, EventsFasterThanFramesAllActButThePanelIsDrawnOnceARefresh) {
+    fake.now = game.lastTick = 1000;
+    game.paused = 1;
+    type("cccccc");
+    EXPECT_EQ(game.colourAid, 0);  // six switches, each one acted
+    EXPECT_EQ(fake.frames, 1);
+    EXPECT_EQ(nextStepDelay(), 16);
+    fake.now += 16;
+    onIdle();
+    EXPECT_EQ(fake.frames, 2);
+    EXPECT_EQ(nextStepDelay(), 1001 - 16);  // then only the next tick
+    type("c");
+    releaseAt(60, 540);  // New Game: its picture is shown before its second's wait
+    EXPECT_EQ(fake.frames, 3);
+    EXPECT_EQ(game.colourAid, 1);
 }
 
 TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
