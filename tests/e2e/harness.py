@@ -3,6 +3,7 @@
 
 import os
 import shutil
+import signal
 import struct
 import subprocess
 import sys
@@ -100,17 +101,26 @@ class Game:
     # clear /tmp meanwhile) with the textures, less `omit`, and the clips, or, given
     # an installed `binary`, in an empty one; `speed` runs its clock that many
     # times faster under faketime; `user` runs it as that user and group id, so
-    # that file permissions apply (root ignores them).
+    # that file permissions apply (root ignores them); `wrap` is a command that
+    # runs it (such as strace).
 
-    def __init__(self, display, omit=(), speed=None, env=None, binary=None, user=None):
+    def __init__(self, display, omit=(), speed=None, env=None, binary=None, user=None, wrap=()):
         self.display, self.omit, self.speed, self.env = display, omit, speed, env or {}
-        self.proc, self.binary, self.user = None, binary, user
+        self.proc, self.binary, self.user, self.wrap = None, binary, user, list(wrap)
 
     def __enter__(self):
-        self.workdir = tempfile.mkdtemp(prefix="e2e-", dir=os.path.dirname(BINARY))
+        self.stage = None
+        if self.user is not None:
+            # The checkout may lie in a folder other users cannot enter (a 0700
+            # home, a mktemp -d folder): the game and its folder go into one of
+            # their own, open to all.
+            self.stage = tempfile.mkdtemp(prefix="tumblewell-e2e-")
+            os.chmod(self.stage, 0o755)
+            self.binary = self.binary or shutil.copy(BINARY, self.stage)
+        self.workdir = tempfile.mkdtemp(prefix="e2e-", dir=self.stage or os.path.dirname(BINARY))
         if self.user is not None:
             os.chmod(self.workdir, 0o777)
-        if self.binary:
+        if self.binary and self.user is None:
             return self
         for name in {"red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"} - set(self.omit):
             shutil.copy(os.path.join(SOURCE_DIR, name), self.workdir)
@@ -118,13 +128,13 @@ class Game:
         return self
 
     def __exit__(self, failed, *exc):
-        if self.running():
-            self.proc.kill()
+        if self.running():  # the game and whatever runs it (a tracer would leave it running)
+            os.killpg(self.proc.pid, signal.SIGKILL)
             self.proc.wait()
         if failed:
             print("kept working directory " + self.workdir, file=sys.stderr)
         else:
-            shutil.rmtree(self.workdir, ignore_errors=True)
+            shutil.rmtree(self.stage or self.workdir, ignore_errors=True)
 
     def path(self, name):
         return os.path.join(self.workdir, name)
@@ -136,14 +146,17 @@ class Game:
         if self.speed:  # faketime's preload without its wrapper, so that proc is the game
             clock = {"LD_PRELOAD": "/usr/$LIB/faketime/libfaketime.so.1",
                      "FAKETIME": "+0 x%g" % self.speed}
-        command = [self.binary or BINARY, *args]
-        if self.user is None:
+        command, wrap = [self.binary or BINARY, *args], self.wrap
+        if self.user is not None:
+            wrap = ["setpriv", "--reuid=%d" % self.user, "--regid=%d" % self.user,
+                    "--clear-groups"] + wrap
+        if wrap:  # the clock for the game alone: setpriv would make faketime's semaphore as root
+            command = wrap + ["env"] + ["%s=%s" % kv for kv in clock.items()] + command
+        else:
             env.update(clock)
-        else:  # the clock for the game alone: setpriv would make faketime's semaphore as root
-            command = (["setpriv", "--reuid=%d" % self.user, "--regid=%d" % self.user,
-                        "--clear-groups", "env"] + ["%s=%s" % kv for kv in clock.items()] + command)
         with open(self.path("stdout"), "wb") as out, open(self.path("stderr"), "wb") as err:
-            self.proc = subprocess.Popen(command, cwd=self.workdir, env=env, stdout=out, stderr=err)
+            self.proc = subprocess.Popen(command, cwd=self.workdir, env=env, stdout=out, stderr=err,
+                                         start_new_session=True)
         if window:
             self.wait_window()
 

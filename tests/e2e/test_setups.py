@@ -1,10 +1,12 @@
 # The game among hostile files and odd desktops: block pictures that are missing,
 # pipes or absurdly large; a table the player may not read or a folder it may
-# not write; a game over that earns no place; a window manager that has exited,
+# not write; a game over that earns no place, with clips that are broken, a pipe
+# or absurdly large; two games saving at once; a window manager that has exited,
 # and a resized window. Each starts a game of its own.
 
 import os
 import pathlib
+import struct
 import subprocess
 import time
 
@@ -15,6 +17,20 @@ from harness import CYAN, VIEW, check, lit_rows
 def table_file(path, score):  # ten places of `score`, as scores.dat holds them
     with open(path, "wb") as out:
         out.write((b"Old Hand".ljust(20) + score.to_bytes(4, "little")) * 10)
+
+
+def wav_file(path, channels, rate):  # a 16-bit clip's header and a little silence
+    with open(path, "wb") as out:
+        out.write(b"RIFF" + struct.pack("<I", 36 + 64) + b"WAVEfmt " +
+                  struct.pack("<IHHIIHH", 16, 1, channels, rate, rate * channels * 2,
+                              channels * 2, 16) + b"data" + struct.pack("<I", 64) + bytes(64))
+
+
+def quit_game(game):  # q ends the game at once: its peak memory in MiB
+    game.keys("q")
+    status, peak = game.finish()
+    check(status == 0, "q ended the game with status %d" % status)
+    return peak
 
 
 def refused_textures(display):
@@ -67,13 +83,21 @@ def unreadable_table(display):
         after = os.stat(table)
         check((after.st_ino, after.st_mtime_ns) == (before.st_ino, before.st_mtime_ns),
               "scores.dat was written over")
+        return quit_game(game)
 
 
-def no_place(display):
+def no_place(display, peak_before):
     # A game over whose score earns no place keeps the tunnel's last blocks in the
-    # view, and a button clicked then is drawn released again.
+    # view, and a button clicked then is drawn released again. The clips of its
+    # level ends are broken (no channels, a rate of 0), a pipe and 200 MB: each is
+    # refused with a line that says why, costs no memory, and the game goes on.
     with harness.Game(display, speed=10) as game:
         table_file(game.path("scores.dat"), 99999)
+        wav_file(game.path("data/woohoo.wav"), 0, 22050)
+        wav_file(game.path("data/ohyeah.wav"), 2, 0)
+        os.remove(game.path("data/donut.wav"))
+        os.mkfifo(game.path("data/donut.wav"))
+        os.truncate(game.path("data/cake.wav"), 200 << 20)
         game.start()
         game.skip_levels(8)
         shot = game.expect(lambda shot: not any(map(any, shot.grid())), "no game over", 60)
@@ -86,6 +110,53 @@ def no_place(display):
         game.click_panel(40, 281)
         time.sleep(0.5)  # press and release have been handled
         game.expect(lambda shot: left_button(shot) == before, "Left still drawn pressed", 3)
+        peak = quit_game(game)
+        check(peak < peak_before + 16, "peak memory %.0f MiB with a 200 MB clip, %.0f in a game "
+              "with none" % (peak, peak_before))
+        for clip, why in [("woohoo", "unsupported format (0 channels at 22050 Hz)"),
+                          ("ohyeah", "unsupported format (2 channels at 0 Hz)"),
+                          ("donut", "not a regular file"),
+                          ("cake", "longer than a sound effect (over 32 MiB)")]:
+            line = "Couldn't load data/%s.wav: %s\n" % (clip, why)
+            check(line in game.output("stderr"), "stderr %r lacks %r" % (game.output("stderr"), line))
+
+
+def saves_at_once(display):
+    # Two games, on screens of their own, end with a place in one table at the same
+    # time (the second keeps it behind a link, as in a synced folder); their
+    # disks are slow, so their saves overlap, and Enter is pressed in both within
+    # milliseconds. The second save waits for the first and keeps its record. (The
+    # clock, and with it the wait for the other game's save, runs ten times faster.)
+    with harness.Display() as other, harness.Game(
+            display, speed=10, wrap=slow_sync(0.1)) as first, harness.Game(
+            other, speed=10, wrap=slow_sync(0.25)) as second:
+        os.symlink(first.path("scores.dat"), second.path("scores.dat"))
+        for game in first, second:  # one after the other: a game left alone fills up
+            game.start()
+            game.skip_levels(8)
+        for game, name in (first, "Ann"), (second, "Bob"):
+            game.expect(lambda shot: lit_rows(shot, CYAN, range(40, 56)), "no name prompt")
+            game.keys(name, command="type")
+        enter = [subprocess.Popen(["xdotool", "key", "Return"], env=game.display.env())
+                 for game in (first, second)]
+        for press in enter:
+            press.wait()
+
+        def names():
+            return [name.strip() for name, _ in harness.score_table(first.path("scores.dat"))]
+        deadline = time.time() + 10  # the two saves take 2 s one after the other
+        while not {"Ann", "Bob"} <= set(names()) and time.time() < deadline:
+            time.sleep(0.2)
+        check({"Ann", "Bob"} <= set(names()), "scores.dat holds %r" % names())
+        check(os.path.islink(second.path("scores.dat")), "the second game's link was replaced")
+        for game in first, second:
+            check("Error" not in game.output("stderr"), "stderr %r" % game.output("stderr"))
+            quit_game(game)
+
+
+def slow_sync(seconds):  # the game's first fsync, its save's, made that much slower
+    return ["strace", "-f", "-qq", "-o", "/dev/null", "--seccomp-bpf", "-e", "trace=fsync",
+            "-e", "inject=fsync:delay_enter=%d:when=1" % (seconds * 1e6)]
 
 
 def stale_window_manager(display):
@@ -126,8 +197,8 @@ def stale_window_manager(display):
 
 with harness.Display() as display:
     refused_textures(display)
-    unreadable_table(display)
-    no_place(display)
+    no_place(display, unreadable_table(display))
+    saves_at_once(display)
     stale_window_manager(display)  # last: the window manager leaves the display changed
 
 print("setups: all checks passed")
