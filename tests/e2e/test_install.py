@@ -17,7 +17,7 @@ BUILD = os.path.dirname(harness.BINARY)
 
 
 def run(*args, **kwargs):
-    done = subprocess.run(args, capture_output=True, text=True, **kwargs)
+    done = subprocess.run(args, capture_output=True, **{"text": True, **kwargs})
     check(done.returncode == 0, "%s failed: %s%s" % (args[0], done.stdout, done.stderr))
     return done
 
@@ -48,6 +48,24 @@ with tempfile.TemporaryDirectory() as scratch:
                                                     env={"HOME": home}) as game:
         game.start()
         game.first_screen()  # textures and all, as from the source tree
+        # The window names its class, the menu entry's StartupWMClass, its
+        # process and its icon: four sizes, the 48-pixel one as installed.
+        window = display.run("xdotool", "search", "--name", "Tumblewell").stdout.split()[0]
+        props = display.run("xprop", "-id", window, "-f", "_NET_WM_ICON", "32c", "WM_CLASS",
+                            "_NET_WM_PID", "_NET_WM_ICON").stdout
+        entry = open(glob.glob(usr + "/share/applications/*.desktop")[0]).read()
+        wm_class = re.search(r'WM_CLASS\(STRING\) = "tumblewell", "(\w+)"', props)
+        check(wm_class and "\nStartupWMClass=%s\n" % wm_class[1] in entry
+              and "_NET_WM_PID(CARDINAL) = %d\n" % game.proc.pid in props, props[:200])
+        icon, sizes = [int(v) for v in re.findall(r"\d+", props.split("_NET_WM_ICON")[1])], {}
+        while icon:
+            width, height = icon[:2]
+            sizes[width, height], icon = icon[2:2 + width * height], icon[2 + width * height:]
+        check(list(sizes) == [(16, 16), (32, 32), (48, 48), (128, 128)], "icons %s" % list(sizes))
+        png = run("convert", usr + "/share/icons/hicolor/48x48/apps/tumblewell.png", "rgb:-",
+                  text=False).stdout
+        check(bytes(v >> s & 255 for v in sizes[48, 48] for s in (16, 8, 0)) == png,
+              "the window's icon is not the installed one")
         game.click_panel(76, 571)  # Scores: the table is made with its defaults
         time.sleep(0.5)
         table = harness.score_table(home + "/.local/share/tumblewell/scores.dat")
@@ -64,8 +82,10 @@ with tempfile.TemporaryDirectory() as scratch:
     run("cpack", "--config", BUILD + "/CPackConfig.cmake", "-B", scratch, cwd=BUILD)
     deb = glob.glob(scratch + "/tumblewell_*.deb")[0]
     listing = run("dpkg-deb", "-c", deb).stdout
+    icons = ["usr/share/icons/hicolor/%dx%d/apps/tumblewell.png" % (n, n)
+             for n in (16, 24, 32, 48, 64, 128, 256)]
     for path in ["usr/games/tumblewell", "usr/share/tumblewell/data/cake.wav",
-                 "usr/share/icons/hicolor/48x48/apps/tumblewell.png"]:
+                 "usr/share/icons/hicolor/scalable/apps/tumblewell.svg"] + icons:
         check(" ./%s\n" % path in listing, "the package lacks " + path)
     info = run("dpkg-deb", "-I", deb).stdout
     check(re.search(r"Depends: .*libglut.*libsdl1\.2", info), "Depends are not computed: " + info)
