@@ -29,10 +29,13 @@ with tempfile.TemporaryDirectory() as scratch:
     run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
     usr, binary = stage + "/usr", stage + "/usr/games/tumblewell"
     run("desktop-file-validate", *glob.glob(usr + "/share/applications/*.desktop"))
-    run("appstreamcli", "validate", "--no-net", *glob.glob(usr + "/share/metainfo/*.xml"))
-    man = run("man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z",
+    metainfo = run("appstreamcli", "validate", "--no-net", "--pedantic",
+                   *glob.glob(usr + "/share/metainfo/*.xml")).stdout
+    check(not re.search(r"^[EW]:", metainfo, re.M), "appstreamcli: " + metainfo)
+    man = run("man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8",
               usr + "/share/man/man6/tumblewell.6.gz", env=dict(os.environ, MANWIDTH="80"))
     check(man.stderr == "", "the manual page has warnings: " + man.stderr)
+    man_text = re.sub(".\b", "", man.stdout)  # without the overstrikes of bold and underline
 
     os.mkdir(home)
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "XDG_DATA_HOME")}
@@ -42,7 +45,16 @@ with tempfile.TemporaryDirectory() as scratch:
     usage = run(binary, "--help", env=env, cwd=scratch).stdout
     check("Controls:" in usage and usr + "/share/tumblewell/data/*.wav" in usage
           and home + "/.local/share/tumblewell/scores.dat" in usage, "--help printed " + usage)
-    check(os.listdir(home) == [], "--help left files in the home folder")
+    options = re.findall(r"^  (-[\w-]+)(?:, (-[\w-]+))?", usage, re.M)
+    missing = {name for pair in options for name in pair if name and name not in man_text}
+    check(len(options) > 5 and not missing, "the manual page lacks options %s" % missing)
+    # A mistake on the command line ends the game before it opens a window or
+    # creates its score folder.
+    bogus = subprocess.run([binary, "--bogus"], env=env, cwd=scratch, capture_output=True,
+                           text=True)
+    check(bogus.returncode == 2 and bogus.stderr.startswith(
+        "tumblewell: unknown option '--bogus'\nTry 'tumblewell --help'"), "--bogus: %r" % bogus)
+    check(os.listdir(home) == [], "--help or --bogus left files in the home folder")
 
     with harness.Display() as display, harness.Game(display, binary=binary,
                                                     env={"HOME": home}) as game:
@@ -90,5 +102,15 @@ with tempfile.TemporaryDirectory() as scratch:
     info = run("dpkg-deb", "-I", deb).stdout
     check(re.search(r"Depends: .*libglut.*libsdl1\.2", info), "Depends are not computed: " + info)
     run("lintian", "--fail-on", "error,warning", deb)
+    run("dpkg-deb", "-x", deb, scratch + "/deb")
+    copyright = open(scratch + "/deb/usr/share/doc/tumblewell/copyright").read()
+    check("\nFiles: *\nCopyright: 2026 The Tumblewell developers\nLicense: Expat\n" in copyright
+          and "\nLicense: Expat\n Permission is hereby granted" in copyright, copyright)
+
+# No address under the placeholder domain the project does not own, in the
+# sources, what they install or the package's fields.
+found = subprocess.run(["git", "grep", "-I", "-n", "-i", "tumblewell[.]org"],
+                       cwd=harness.SOURCE_DIR, capture_output=True, text=True)
+check(found.returncode == 1, "git grep: %s%s" % (found.stdout, found.stderr))
 
 print("install: all checks passed")
