@@ -1,7 +1,9 @@
 # The installed game: install rules into a moved prefix, the desktop files'
-# validators, the program's own options without a display, the game started
-# from an unrelated empty folder with its table in the player's data folder, and
-# the Debian package's contents, dependencies and lintian verdict.
+# validators, the program's own options without a display (and a mistake among
+# them refused before it touches the disk), the game started from an unrelated
+# empty folder with its table in the player's data folder and its window naming
+# its class and icon, the Debian package's contents, dependencies, licence and
+# lintian verdict, and no address under a domain the project does not own.
 
 import glob
 import os
