@@ -3,7 +3,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tumblewell)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Tumblewell developers <developers@tumblewell.org>")
+set(CPACK_PACKAGE_CONTACT "${TW_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clear coloured blocks from the walls of a tunnel")
 set(CPACK_PACKAGE_DESCRIPTION
     "A single-player puzzle game for the desktop. You look down a square tunnel
@@ -15,6 +15,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TW_HOMEPAGE})
+if(TW_HOMEPAGE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TW_HOMEPAGE})
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -1,28 +1,50 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "app/paths.h"
 #include "game/game_state.h"
 
 namespace {
 
-int printHelp(std::FILE *out);
-int printVersion(std::FILE *out);
+int printHelp(const char *value, std::FILE *out);
+int printVersion(const char *value, std::FILE *out);
+
+int startWithColourAid(const char *, std::FILE *) {
+    game.colourAid = 1;
+    return kStartGame;
+}
 
 struct Option {
-    const char *name;
+    const char *names[2];  // its spellings; the second may be missing
+    const char *value;     // what --help calls its value, nullptr when it takes none
     const char *help;
-    // The exit status, or -1 to start the game; none for a setting of the
-    // game itself, which takeGameOptions takes out of the arguments.
-    int (*run)(std::FILE *out);
+    // Carries it out with its value: the exit status, or kStartGame. GLUT's
+    // options have none: they stay in the arguments for glutInit.
+    int (*run)(const char *value, std::FILE *out);
 };
 
-// The options, in the order --help lists them.
+// Every option in the order --help lists them: the game's own, then GLUT's. A
+// value follows its option as the next argument, or after '=' for the game's
+// own options (--name=value).
 const Option kOptions[] = {
-    {"--help", "print this help and exit", printHelp},
-    {"--version", "print the version and exit", printVersion},
-    {"--colour-aid", "start with the colour aid on (key c switches it)", nullptr},
+    {{"-h", "--help"}, nullptr, "print this help and exit", printHelp},
+    {{"--version"}, nullptr, "print the version and exit", printVersion},
+    {{"--colour-aid", "--color-aid"},
+     nullptr,
+     "start with the colour aid on (key c switches it)",
+     startWithColourAid},
+    {{"-display"}, "NAME", "the X display to open", nullptr},
+    {{"-geometry"}, "WxH+X+Y", "the window's size and place", nullptr},
+    {{"-iconic"}, nullptr, "start with the window iconified", nullptr},
+    {{"-direct"}, nullptr, "insist on direct rendering", nullptr},
+    {{"-indirect"}, nullptr, "render through the X server", nullptr},
+    {{"-sync"}, nullptr, "talk to the X server synchronously", nullptr},
+    {{"-gldebug"}, nullptr, "report OpenGL errors", nullptr},
 };
 
 struct Control {
@@ -32,7 +54,7 @@ struct Control {
 
 // The controls, as --help and the manual page list them.
 const Control kControls[] = {
-    {"click a block", "remove its group (two or more joined blocks of one colour)"},
+    {"click a block", "remove its group (two or more blocks of one colour)"},
     {"New Game", "start again at level 1"},
     {"Sound", "switch sound clips on or off"},
     {"Pause", "pause; press again to resume"},
@@ -40,7 +62,7 @@ const Control kControls[] = {
     {"Left, Top, Right, Bottom", "show that wall in the flat grid (keys s, e, f, d)"},
     {"Scores", "show the high-score table; press again to go back"},
     {"Exit", "show the credits and end; press again to end at once"},
-    {"c", "switch the colour aid on or off: a dark shape per colour on every block"},
+    {"c", "switch the colour aid on or off (a shape per colour)"},
     {"n", "skip to the end of the level"},
     {"q", "quit at once"},
 };
@@ -48,17 +70,28 @@ const Control kControls[] = {
 // A folder as --help shows it: the working directory has no prefix.
 const char *shown(const std::string &folder) { return folder.empty() ? "./" : folder.c_str(); }
 
-int printHelp(std::FILE *out) {
+void listOptions(std::FILE *out, bool glut) {
+    for (const Option &option : kOptions) {
+        if ((option.run == nullptr) != glut) continue;
+        std::string names = option.names[0];
+        if (option.names[1] != nullptr) names.append(", ").append(option.names[1]);
+        if (option.value != nullptr) names.append(" ").append(option.value);
+        std::fprintf(out, "  %-28s %s\n", names.c_str(), option.help);
+    }
+}
+
+int printHelp(const char *, std::FILE *out) {
     std::fputs(
-        "Usage: tumblewell [OPTION] [GLUT OPTION]...\n"
+        "Usage: tumblewell [OPTION]... [GLUT OPTION]...\n"
         "A puzzle game: clear groups of coloured blocks from the four walls of a\n"
         "tunnel before the rows pushed into its mouth fill it up.\n\nOptions:\n",
         out);
-    for (const Option &option : kOptions)
-        std::fprintf(out, "  %-26s %s\n", option.name, option.help);
-    std::fputs("Other options, such as -display or -geometry, go to GLUT.\n\nControls:\n", out);
+    listOptions(out, false);
+    std::fputs("GLUT options, passed on to it:\n", out);
+    listOptions(out, true);
+    std::fputs("\nControls:\n", out);
     for (const Control &control : kControls)
-        std::fprintf(out, "  %-26s %s\n", control.input, control.action);
+        std::fprintf(out, "  %-24s %s\n", control.input, control.action);
     const GamePaths &paths = gamePaths();
     std::fprintf(out,
                  "After a game over with a score good enough for the table, type your name\n"
@@ -77,31 +110,63 @@ int printHelp(std::FILE *out) {
     return 0;
 }
 
-int printVersion(std::FILE *out) {
+int printVersion(const char *, std::FILE *out) {
     std::fprintf(out, "tumblewell %s\n", TW_VERSION);
     return 0;
 }
 
-}  // namespace
-
-int handleOptions(int argc, char **argv, std::FILE *out) {
-    for (int i = 1; i < argc; ++i) {
-        for (const Option &option : kOptions) {
-            if (option.run && std::strcmp(argv[i], option.name) == 0) return option.run(out);
-        }
-    }
-    return -1;
+// The option spelled as the first `length` characters of `arg`, or nullptr.
+const Option *findOption(const char *arg, std::size_t length) {
+    for (const Option &option : kOptions)
+        for (const char *name : option.names)
+            if (name != nullptr && std::strlen(name) == length &&
+                std::strncmp(name, arg, length) == 0)
+                return &option;
+    return nullptr;
 }
 
-void takeGameOptions(int *argc, char **argv) {
-    if (*argc < 1) return;  // not even a program name: nothing to look at
-    int kept = 1;
+int complain(std::FILE *err, const char *before, const char *what, const char *after) {
+    std::fprintf(err, "tumblewell: %s'%s'%s\nTry 'tumblewell --help' for the options.\n", before,
+                 what, after);
+    return 2;
+}
+
+}  // namespace
+
+int readCommandLine(int *argc, char **argv, std::FILE *out, std::FILE *err) {
+    if (*argc < 1) return kStartGame;  // not even a program name: nothing to read
+    std::vector<char *> glut{argv[0]};
     for (int i = 1; i < *argc; ++i) {
-        if (std::strcmp(argv[i], "--colour-aid") == 0)
-            game.colourAid = 1;
-        else
-            argv[kept++] = argv[i];
+        const int at = i;
+        const char *arg = argv[i];
+        const char *equals = std::strncmp(arg, "--", 2) == 0 ? std::strchr(arg, '=') : nullptr;
+        const std::size_t length =
+            equals != nullptr ? static_cast<std::size_t>(equals - arg) : std::strlen(arg);
+        const Option *option = findOption(arg, length);
+        if (option == nullptr)
+            return arg[0] == '-' ? complain(err, "unknown option ", arg, "")
+                                 : complain(err, "unexpected argument ", arg, "");
+        const char *value = equals != nullptr ? equals + 1 : nullptr;
+        if (value != nullptr && option->value == nullptr)
+            return complain(err, "option ", std::string(arg, length).c_str(), " takes no value");
+        if (option->value != nullptr && value == nullptr) {
+            if (i + 1 == *argc) return complain(err, "option ", arg, " needs a value");
+            value = argv[++i];
+        }
+        if (option->run == nullptr) {  // GLUT's: kept for glutInit, with its value
+            glut.insert(glut.end(), argv + at, argv + i + 1);
+            continue;
+        }
+        const int status = option->run(value, out);
+        if (status == kStartGame) continue;
+        if (std::fflush(out) != 0 || std::ferror(out)) {
+            std::fprintf(err, "tumblewell: cannot write the output: %s\n", std::strerror(errno));
+            return 1;
+        }
+        return status;
     }
-    *argc = kept;
-    argv[kept] = nullptr;
+    std::copy(glut.begin(), glut.end(), argv);
+    *argc = static_cast<int>(glut.size());
+    argv[*argc] = nullptr;
+    return kStartGame;
 }

@@ -14,9 +14,9 @@
 int main(int argc, char **argv) {
     findGameFiles();
     clipFolder = gamePaths().data.c_str();
-    const int status = handleOptions(argc, argv, stdout);
-    if (status >= 0) return status;
-    takeGameOptions(&argc, argv);  // the rest of the command line is GLUT's
+    // The command line comes first: a mistake in it must leave no trace.
+    const int status = readCommandLine(&argc, argv, stdout, stderr);
+    if (status != kStartGame) return status;
 
     // Linux has no SDL main wrapper, so SDL is brought up here, with no
     // subsystem yet; the audio device opens its own.

@@ -10,6 +10,7 @@
 #include "app/paths.h"
 #include "app/stale_wm.h"
 #include "app/startup.h"
+#include "app/window_identity.h"
 #include "assets/sound.h"
 #include "assets/texture.h"
 #include "game/board.h"
@@ -73,6 +74,7 @@ void createWindows(int *argc, char **argv) {
     fillBoard(0, 4);
 
     game.mainWindow = glutCreateWindow("Tumblewell");
+    identifyWindow();  // before anything else that talks to the display
     // Any event or redraw may change what the idle step has to do, so each is
     // followed by setting its timer afresh.
     void (*const key)(unsigned char, int, int) = [](unsigned char k, int x, int y) {

@@ -1,7 +1,9 @@
 # The installed game: install rules into a moved prefix, the desktop files'
-# validators, the program's own options without a display, the game started
-# from an unrelated empty folder with its table in the player's data folder, and
-# the Debian package's contents, dependencies and lintian verdict.
+# validators, the program's own options without a display (and a mistake among
+# them refused before it touches the disk), the game started from an unrelated
+# empty folder with its table in the player's data folder and its window naming
+# its class and icon, the Debian package's contents, dependencies, licence and
+# lintian verdict, and no address under a domain the project does not own.
 
 import glob
 import os
@@ -17,7 +19,7 @@ BUILD = os.path.dirname(harness.BINARY)
 
 
 def run(*args, **kwargs):
-    done = subprocess.run(args, capture_output=True, text=True, **kwargs)
+    done = subprocess.run(args, capture_output=True, **{"text": True, **kwargs})
     check(done.returncode == 0, "%s failed: %s%s" % (args[0], done.stdout, done.stderr))
     return done
 
@@ -29,10 +31,13 @@ with tempfile.TemporaryDirectory() as scratch:
     run("cmake", "--install", BUILD, "--prefix", "/usr", env=dict(os.environ, DESTDIR=stage))
     usr, binary = stage + "/usr", stage + "/usr/games/tumblewell"
     run("desktop-file-validate", *glob.glob(usr + "/share/applications/*.desktop"))
-    run("appstreamcli", "validate", "--no-net", *glob.glob(usr + "/share/metainfo/*.xml"))
-    man = run("man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z",
+    metainfo = run("appstreamcli", "validate", "--no-net", "--pedantic",
+                   *glob.glob(usr + "/share/metainfo/*.xml")).stdout
+    check(not re.search(r"^[EW]:", metainfo, re.M), "appstreamcli: " + metainfo)
+    man = run("man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8",
               usr + "/share/man/man6/tumblewell.6.gz", env=dict(os.environ, MANWIDTH="80"))
     check(man.stderr == "", "the manual page has warnings: " + man.stderr)
+    man_text = re.sub(".\b", "", man.stdout)  # without the overstrikes of bold and underline
 
     os.mkdir(home)
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "XDG_DATA_HOME")}
@@ -42,12 +47,39 @@ with tempfile.TemporaryDirectory() as scratch:
     usage = run(binary, "--help", env=env, cwd=scratch).stdout
     check("Controls:" in usage and usr + "/share/tumblewell/data/*.wav" in usage
           and home + "/.local/share/tumblewell/scores.dat" in usage, "--help printed " + usage)
-    check(os.listdir(home) == [], "--help left files in the home folder")
+    options = re.findall(r"^  (-[\w-]+)(?:, (-[\w-]+))?", usage, re.M)
+    missing = {name for pair in options for name in pair if name and name not in man_text}
+    check(len(options) > 5 and not missing, "the manual page lacks options %s" % missing)
+    # A mistake on the command line ends the game before it opens a window or
+    # creates its score folder.
+    bogus = subprocess.run([binary, "--bogus"], env=env, cwd=scratch, capture_output=True,
+                           text=True)
+    check(bogus.returncode == 2 and bogus.stderr.startswith(
+        "tumblewell: unknown option '--bogus'\nTry 'tumblewell --help'"), "--bogus: %r" % bogus)
+    check(os.listdir(home) == [], "--help or --bogus left files in the home folder")
 
     with harness.Display() as display, harness.Game(display, binary=binary,
                                                     env={"HOME": home}) as game:
         game.start()
         game.first_screen()  # textures and all, as from the source tree
+        # The window names its class, the menu entry's StartupWMClass, its
+        # process and its icon: four sizes, the 48-pixel one as installed.
+        window = display.run("xdotool", "search", "--name", "Tumblewell").stdout.split()[0]
+        props = display.run("xprop", "-id", window, "-f", "_NET_WM_ICON", "32c", "WM_CLASS",
+                            "_NET_WM_PID", "_NET_WM_ICON").stdout
+        entry = open(glob.glob(usr + "/share/applications/*.desktop")[0]).read()
+        wm_class = re.search(r'WM_CLASS\(STRING\) = "tumblewell", "(\w+)"', props)
+        check(wm_class and "\nStartupWMClass=%s\n" % wm_class[1] in entry
+              and "_NET_WM_PID(CARDINAL) = %d\n" % game.proc.pid in props, props[:200])
+        icon, sizes = [int(v) for v in re.findall(r"\d+", props.split("_NET_WM_ICON")[1])], {}
+        while icon:
+            width, height = icon[:2]
+            sizes[width, height], icon = icon[2:2 + width * height], icon[2 + width * height:]
+        check(list(sizes) == [(16, 16), (32, 32), (48, 48), (128, 128)], "icons %s" % list(sizes))
+        png = run("convert", usr + "/share/icons/hicolor/48x48/apps/tumblewell.png", "rgb:-",
+                  text=False).stdout
+        check(bytes(v >> s & 255 for v in sizes[48, 48] for s in (16, 8, 0)) == png,
+              "the window's icon is not the installed one")
         game.click_panel(76, 571)  # Scores: the table is made with its defaults
         time.sleep(0.5)
         table = harness.score_table(home + "/.local/share/tumblewell/scores.dat")
@@ -64,11 +96,23 @@ with tempfile.TemporaryDirectory() as scratch:
     run("cpack", "--config", BUILD + "/CPackConfig.cmake", "-B", scratch, cwd=BUILD)
     deb = glob.glob(scratch + "/tumblewell_*.deb")[0]
     listing = run("dpkg-deb", "-c", deb).stdout
+    icons = ["usr/share/icons/hicolor/%dx%d/apps/tumblewell.png" % (n, n)
+             for n in (16, 24, 32, 48, 64, 128, 256)]
     for path in ["usr/games/tumblewell", "usr/share/tumblewell/data/cake.wav",
-                 "usr/share/icons/hicolor/48x48/apps/tumblewell.png"]:
+                 "usr/share/icons/hicolor/scalable/apps/tumblewell.svg"] + icons:
         check(" ./%s\n" % path in listing, "the package lacks " + path)
     info = run("dpkg-deb", "-I", deb).stdout
     check(re.search(r"Depends: .*libglut.*libsdl1\.2", info), "Depends are not computed: " + info)
     run("lintian", "--fail-on", "error,warning", deb)
+    run("dpkg-deb", "-x", deb, scratch + "/deb")
+    copyright = open(scratch + "/deb/usr/share/doc/tumblewell/copyright").read()
+    check("\nFiles: *\nCopyright: 2026 The Tumblewell developers\nLicense: Expat\n" in copyright
+          and "\nLicense: Expat\n Permission is hereby granted" in copyright, copyright)
+
+# No address under the placeholder domain the project does not own, in the
+# sources, what they install or the package's fields.
+found = subprocess.run(["git", "grep", "-I", "-n", "-i", "tumblewell[.]org"],
+                       cwd=harness.SOURCE_DIR, capture_output=True, text=True)
+check(found.returncode == 1, "git grep: %s%s" % (found.stdout, found.stderr))
 
 print("install: all checks passed")

@@ -162,9 +162,11 @@ def slow_sync(seconds):  # the game's first fsync, its save's, made that much sl
 def stale_window_manager(display):
     # A window manager that has exited leaves the root's _NET_SUPPORTING_WM_CHECK
     # naming a window that is gone; the game starts all the same, and a live window
-    # manager's property is left alone. That game, its window resized to 300 by 200
-    # (where a mouse still mapped against 600 pixels hit Exit), takes a click on a
-    # block: the panel keeps its layout from the window's bottom-left corner.
+    # manager's property is left alone, and it takes the game's window in with its
+    # class (GLUT maps the window before the game can set WM_CLASS). That game, its
+    # window resized to 300 by 200 (where a mouse still mapped against 600 pixels
+    # hit Exit), takes a click on a block: the panel keeps its layout from the
+    # window's bottom-left corner.
     def wm_check():
         return display.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
     wm = subprocess.Popen(["openbox"], env=display.env(), stdout=subprocess.DEVNULL,
@@ -174,6 +176,9 @@ def stale_window_manager(display):
     with harness.Game(display) as game:
         game.start()
         check(wm_check() == live, "the live window manager's property changed")
+        window = display.run("xdotool", "search", "--name", "Tumblewell").stdout.split()[0]
+        seen = display.run("xprop", "-id", window, "_OB_APP_CLASS").stdout
+        check('"Tumblewell"' in seen, "openbox took the window in without its class: " + seen)
         game.keys("q")
         game.proc.wait(10)
     wm.terminate()

@@ -1,0 +1,58 @@
+#include <GL/glx.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <unistd.h>
+
+#include <climits>
+#include <vector>
+
+#include "app/window_identity.h"
+
+void identifyWindow() {
+    Display *display = glXGetCurrentDisplay();
+    const Window window = glXGetCurrentDrawable();
+    if (display == nullptr || window == None) return;
+
+    char instance[] = "tumblewell", windowClass[] = "Tumblewell";
+    XClassHint hint{instance, windowClass};
+    XSetClassHint(display, window, &hint);
+
+    // A process id means something only on its own machine, so the two go
+    // together.
+    char host[HOST_NAME_MAX + 1] = "";
+    if (gethostname(host, sizeof host - 1) == 0) {
+        char *name = host;
+        XTextProperty machine;
+        if (XStringListToTextProperty(&name, 1, &machine) != 0) {
+            XSetWMClientMachine(display, window, &machine);
+            XFree(machine.value);
+        }
+        const long pid = getpid();
+        XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL,
+                        32, PropModeReplace, reinterpret_cast<const unsigned char *>(&pid), 1);
+    }
+
+    // Xlib takes 32-bit property items as longs.
+    const std::vector<long> icon(kWindowIcon, kWindowIcon + kWindowIconLength);
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char *>(icon.data()),
+                    static_cast<int>(icon.size()));
+
+    // GLUT maps the window as it creates it, so a window manager may already
+    // have taken it in and read its class, and some (openbox for one) never
+    // read it again. Then the window is withdrawn and mapped afresh, which
+    // makes the manager read all of it anew.
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *state = nullptr;
+    XGetWindowProperty(display, window, XInternAtom(display, "WM_STATE", False), 0, 1, False,
+                       AnyPropertyType, &type, &format, &count, &after, &state);
+    if (state != nullptr) XFree(state);
+    if (type != None) {
+        XWithdrawWindow(display, window, DefaultScreen(display));
+        XMapWindow(display, window);
+    }
+    XFlush(display);
+}
