@@ -127,9 +127,10 @@ def saves_at_once(display):
     # disks are slow, so their saves overlap, and Enter is pressed in both within
     # milliseconds. The second save waits for the first and keeps its record. (The
     # clock, and with it the wait for the other game's save, runs ten times faster.)
+    untraced = {"ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"}
     with harness.Display() as other, harness.Game(
-            display, speed=10, wrap=slow_sync(0.1)) as first, harness.Game(
-            other, speed=10, wrap=slow_sync(0.25)) as second:
+            display, speed=10, wrap=slow_sync(0.1), env=untraced) as first, harness.Game(
+            other, speed=10, wrap=slow_sync(0.25), env=untraced) as second:
         os.symlink(first.path("scores.dat"), second.path("scores.dat"))
         for game in first, second:  # one after the other: a game left alone fills up
             game.start()
@@ -154,7 +155,9 @@ def saves_at_once(display):
             quit_game(game)
 
 
-def slow_sync(seconds):  # the game's first fsync, its save's, made that much slower
+# The game's first fsync, its save's, made that much slower by a tracer (under
+# which a sanitizer build's leak checker cannot run: `untraced` turns it off).
+def slow_sync(seconds):
     return ["strace", "-f", "-qq", "-o", "/dev/null", "--seccomp-bpf", "-e", "trace=fsync",
             "-e", "inject=fsync:delay_enter=%d:when=1" % (seconds * 1e6)]
 
