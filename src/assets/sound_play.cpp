@@ -2,9 +2,6 @@
 // converted afresh on every play, outside the audio lock, so the lock is held
 // only for the three stores that hand a slot to the mixer.
 #include <SDL/SDL.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
@@ -12,8 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
+#include "app/file_io.h"
 #include "assets/sound.h"
 
 void *(*soundBufferAlloc)(std::size_t bytes) = std::malloc;
@@ -29,34 +26,6 @@ int findFreeSlot() {
         if (soundSlots[i].dpos.load(std::memory_order_acquire) == soundSlots[i].dlen) return i;
     }
     return -1;
-}
-
-// Reads the whole of a clip's file. It is opened without waiting, so that a
-// pipe in its place cannot hold the game up, and refused unless it is a regular
-// file no larger than the engine's bound: a bigger one could not fit once
-// converted anyway, and is turned away before it costs any memory.
-bool readClipFile(const char *file, std::vector<Uint8> &bytes) {
-    const int fd = open(file, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat info;
-    const char *why = nullptr;
-    if (fd < 0 || fstat(fd, &info) != 0)
-        why = std::strerror(errno);
-    else if (!S_ISREG(info.st_mode))
-        why = "not a regular file";
-    else if (static_cast<std::uint64_t>(info.st_size) > kMaxClipBytes)
-        why = "longer than a sound effect (over 32 MiB)";
-    std::size_t got = 0;
-    if (why == nullptr) {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        ssize_t n = 1;
-        while (got < bytes.size() && (n = read(fd, bytes.data() + got, bytes.size() - got)) > 0)
-            got += static_cast<std::size_t>(n);
-        if (n < 0) why = std::strerror(errno);
-    }
-    if (fd >= 0) close(fd);
-    bytes.resize(got);  // a file that shrank meanwhile is read as it now stands
-    if (why != nullptr) SDL_SetError("%s", why);
-    return why == nullptr;
 }
 
 // SDL's converter loops on a header with no channels or a rate of 0, and
@@ -80,10 +49,13 @@ int loadClip(const char *name, std::uint8_t *&data, std::uint32_t &len) {
     void *buf = nullptr;
     // SDL's reader and converter trust the header: they are only handed a
     // whole file from memory, and a format that the converter can take.
-    std::vector<Uint8> bytes;
-    if (readClipFile(path.c_str(), bytes) &&
-        SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, &wave,
-                       &wavdata, &wavlen) != nullptr) {
+    std::string bytes;
+    if (!readSmallFile(path, bytes, kMaxClipBytes))  // a bigger file could not fit converted
+        SDL_SetError("%s", errno == EINVAL  ? "not a regular file"
+                           : errno == EFBIG ? "longer than a sound effect (over 32 MiB)"
+                                            : std::strerror(errno));
+    else if (SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1,
+                            &wave, &wavdata, &wavlen) != nullptr) {
         if (!convertible(wave) || SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq,
                                                     AUDIO_S16LSB, kAudioChannels, kAudioRate) < 0) {
             SDL_SetError("unsupported format (%d channels at %d Hz)", wave.channels, wave.freq);

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/file_io.h"
 #include "app/paths.h"
 
 void padName(const char *name, char padded[kNameLength + 1]) {
@@ -83,11 +84,6 @@ namespace {
 
 constexpr int kLockNapMs = 20;
 
-std::string folderOf(const std::string &path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
-
 // The file the table's name leads to. A player may keep the table elsewhere (a
 // synced folder) behind a link: the save must go to the link's target, so that
 // the link stays. Followed link by link, so that a link to a table not made yet
@@ -120,55 +116,6 @@ int lockTable(const std::string &table) {
         usleep(kLockNapMs * 1000);
     }
     return fd;
-}
-
-// Writes, flushes to disk and closes; 0 if any step failed, with errno from
-// the first failure. The file is closed either way.
-int writeAndClose(int fd, const unsigned char *bytes, std::size_t size) {
-    std::size_t done = 0;
-    ssize_t n = 1;
-    while (done < size && (n = write(fd, bytes + done, size - done)) > 0)
-        done += static_cast<std::size_t>(n);
-    const bool ok = done == size && fsync(fd) == 0;
-    const int err = errno;
-    const bool closed = close(fd) == 0;
-    if (!ok) errno = err;
-    return ok && closed;
-}
-
-// Replaces `target` with `bytes` as a whole: a temporary file of a name no
-// other save uses, made afresh beside it (never through a link), written,
-// flushed and renamed over it, then the folder flushed so that the rename
-// lasts. A save cut off at any point leaves the old table or the new one. The
-// table keeps its permissions; a new one gets the usual ones.
-int replaceFile(const std::string &target, const unsigned char *bytes, std::size_t size) {
-    struct stat info;
-    mode_t mode = 0;
-    if (stat(target.c_str(), &info) == 0) {
-        mode = info.st_mode & 07777;
-    } else {
-        mode = umask(0);
-        umask(mode);
-        mode = 0666 & ~mode;
-    }
-    std::string temp = target + ".XXXXXX";
-    const int fd = mkostemp(&temp[0], O_CLOEXEC);
-    if (fd < 0) return 0;
-    fchmod(fd, mode);
-    if (writeAndClose(fd, bytes, size) && rename(temp.c_str(), target.c_str()) == 0) {
-        const std::string folder = folderOf(target);
-        const int dir =
-            open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            fsync(dir);
-            close(dir);
-        }
-        return 1;
-    }
-    const int err = errno;  // the reason of the step that failed, for the caller
-    unlink(temp.c_str());
-    errno = err;
-    return 0;
 }
 
 }  // namespace
