@@ -12,6 +12,7 @@ class Button {
     char label[16] = {};
     int labelLen = 0;
     int pressed = 0;  // 1 while the button shows pressed
+    int latched = 0;  // 1 while it stays drawn pressed in, whatever the mouse does
 
     // Records the rectangle (83 by 23 at x, y) and the label, and draws the
     // button's rim, face and bevel into the current window in panel

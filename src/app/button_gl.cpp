@@ -9,7 +9,7 @@
 void Button::draw(int bx, int by, const char *text) {
     // A pressed button shows its face, bevel and label one pixel right and one
     // down; the black rim stays where it is.
-    const int p = pressed == 1 ? 1 : 0;
+    const int p = pressed == 1 || latched == 1 ? 1 : 0;
     x = bx;
     y = by;
     w = 83;
@@ -54,7 +54,7 @@ void Button::draw(int bx, int by, const char *text) {
 void Button::drawLabel() const {
     if (labelLen > 15) return;  // never recorded by draw()
     // 8-pixel characters centred in the 83-pixel width, rounding to the left.
-    const int p = pressed == 1 ? 1 : 0;
+    const int p = pressed == 1 || latched == 1 ? 1 : 0;
     drawText(static_cast<float>(x + 41 - 4 * labelLen + p), static_cast<float>(y + 7 - p),
              GLUT_BITMAP_8_BY_13, label);
 }

@@ -7,15 +7,29 @@
 #include <vector>
 
 #include "app/paths.h"
+#include "app/window_size.h"
 #include "game/game_state.h"
 
 namespace {
 
-int printHelp(const char *value, std::FILE *out);
-int printVersion(const char *value, std::FILE *out);
+int printHelp(const char *value, std::FILE *out, std::FILE *err);
+int printVersion(const char *value, std::FILE *out, std::FILE *err);
+int complain(std::FILE *err, const char *before, const char *what, const char *after);
 
-int startWithColourAid(const char *, std::FILE *) {
+int startWithColourAid(const char *, std::FILE *, std::FILE *) {
     game.colourAid = 1;
+    return kStartGame;
+}
+
+int startScaled(const char *value, std::FILE *, std::FILE *err) {
+    if (value[0] < '1' || value[0] > '4' || value[1] != '\0')
+        return complain(err, "option '--scale' takes a whole number from 1 to 4, not ", value, "");
+    windowChoice.askedScale = value[0] - '0';
+    return kStartGame;
+}
+
+int startFullScreen(const char *, std::FILE *, std::FILE *) {
+    windowChoice.askedFullScreen = true;
     return kStartGame;
 }
 
@@ -25,7 +39,7 @@ struct Option {
     const char *help;
     // Carries it out with its value: the exit status, or kStartGame. GLUT's
     // options have none: they stay in the arguments for glutInit.
-    int (*run)(const char *value, std::FILE *out);
+    int (*run)(const char *value, std::FILE *out, std::FILE *err);
 };
 
 // Every option in the order --help lists them: the game's own, then GLUT's. A
@@ -38,6 +52,8 @@ const Option kOptions[] = {
      nullptr,
      "start with the colour aid on (key c switches it)",
      startWithColourAid},
+    {{"--scale"}, "N", "start with a window N times 800 by 600 (1 to 4)", startScaled},
+    {{"--fullscreen"}, nullptr, "start in full screen (F11 switches it)", startFullScreen},
     {{"-display"}, "NAME", "the X display to open", nullptr},
     {{"-geometry"}, "WxH+X+Y", "the window's size and place", nullptr},
     {{"-iconic"}, nullptr, "start with the window iconified", nullptr},
@@ -80,7 +96,7 @@ void listOptions(std::FILE *out, bool glut) {
     }
 }
 
-int printHelp(const char *, std::FILE *out) {
+int printHelp(const char *, std::FILE *out, std::FILE *) {
     std::fputs(
         "Usage: tumblewell [OPTION]... [GLUT OPTION]...\n"
         "A puzzle game: clear groups of coloured blocks from the four walls of a\n"
@@ -98,19 +114,24 @@ int printHelp(const char *, std::FILE *out) {
                  "and press Enter.\n\nFiles:\n"
                  "  %s{red,green,blue,lightblue}.ppm\n      the block pictures\n"
                  "  %sdata/*.wav\n      the sound clips\n"
-                 "  %sscores.dat\n      the high-score table\n\n"
+                 "  %sscores.dat\n      the high-score table\n"
+                 "  %s\n      the sound switch, colour aid, scale and full screen, as last set\n\n"
                  "Environment:\n"
                  "  TUMBLEWELL_DATA_DIR  where the pictures and clips are, instead of\n"
                  "                       ../share/tumblewell beside the program\n"
                  "  XDG_DATA_HOME        the table goes in its tumblewell folder\n"
                  "                       (default ~/.local/share)\n"
+                 "  XDG_CONFIG_HOME      the settings go in its tumblewell folder\n"
+                 "                       (default ~/.config)\n"
                  "Started from a folder that holds the block pictures (its source tree), the\n"
-                 "game reads everything from there and keeps scores.dat there too.\n",
-                 shown(paths.data), shown(paths.data), shown(paths.scores));
+                 "game reads everything from there, keeps scores.dat there too and remembers\n"
+                 "no settings.\n",
+                 shown(paths.data), shown(paths.data), shown(paths.scores),
+                 paths.settings.empty() ? "(no settings file)" : paths.settings.c_str());
     return 0;
 }
 
-int printVersion(const char *, std::FILE *out) {
+int printVersion(const char *, std::FILE *out, std::FILE *) {
     std::fprintf(out, "tumblewell %s\n", TW_VERSION);
     return 0;
 }
@@ -157,7 +178,7 @@ int readCommandLine(int *argc, char **argv, std::FILE *out, std::FILE *err) {
             glut.insert(glut.end(), argv + at, argv + i + 1);
             continue;
         }
-        const int status = option->run(value, out);
+        const int status = option->run(value, out, err);
         if (status == kStartGame) continue;
         if (std::fflush(out) != 0 || std::ferror(out)) {
             std::fprintf(err, "tumblewell: cannot write the output: %s\n", std::strerror(errno));

@@ -18,6 +18,9 @@ void scheduleStep();
 // Fixed GL state of the control panel, set once at start-up.
 void initPanelGL();
 
-// Reshape callback of the control panel: the panel keeps its 800 by 600 layout,
-// and the mouse is mapped to it at the window's new height.
+// Reshape callback of the control panel: the picture is scaled to the window's
+// new size and centred (shownLayout), and the tunnel view follows.
 void onReshape(int width, int height);
+
+// Reshape callback of the tunnel view: its picture fills its new size.
+void onViewReshape(int width, int height);

@@ -1,10 +1,12 @@
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 #include <SDL/SDL.h>
 
 #include <cstdlib>
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "app/layout.h"
+#include "app/window_size.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/pacing.h"
@@ -47,6 +49,12 @@ void onStepTimer(int timer) {
     scheduleStep();
 }
 
+// The software renderer learns a window's new size when it presents a frame:
+// the first frame after a resize would be drawn at the old size. So the old
+// picture is presented once more (the window's new pixels hold nothing yet),
+// and the frame GLUT draws next fills the new size.
+void presentAtNewSize() { glutSwapBuffers(); }
+
 }  // namespace
 
 void scheduleStep() {
@@ -62,9 +70,23 @@ void initPanelGL() {
     glLoadIdentity();
 }
 
-void onReshape(int, int height) {
-    // The panel keeps its layout and its viewport whatever size the window is
-    // given, drawn from the window's bottom-left corner; only the mouse has to
-    // know where that corner now is.
-    setPanelWindowHeight(height);
+void onReshape(int width, int height) {
+    // The picture scales with the window: the panel's frames and the mouse
+    // follow shownLayout, and the tunnel view's sub-window is moved and sized
+    // to its place in the picture.
+    presentAtNewSize();
+    shownLayout = layoutFor(width, height);
+    noteWindowSize(shownLayout, glutGet(GLUT_FULL_SCREEN) != 0);
+    if (game.viewWindow == 0) return;
+    const WindowBox view = viewBox(shownLayout);
+    glutSetWindow(game.viewWindow);
+    glutPositionWindow(view.x, view.y);
+    glutReshapeWindow(view.width, view.height);
+    glutSetWindow(game.mainWindow);
+}
+
+void onViewReshape(int width, int height) {
+    presentAtNewSize();
+    glViewport(0, 0, width, height);
+    glutPostRedisplay();
 }

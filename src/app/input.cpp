@@ -3,6 +3,7 @@
 #include "app/input.h"
 
 #include "app/button.h"
+#include "app/layout.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/pacing.h"
@@ -16,9 +17,6 @@ namespace {
 constexpr int kLeftButton = 0;
 constexpr int kButtonDown = 0;
 constexpr int kButtonUp = 1;
-
-// The window's height as last shaped; 0 until then, when it has its first size.
-int shownHeight = 0;
 
 // A release on a button runs its action unless the game's mode refuses it.
 // Buttons refused during the credits stay silent; the others that a mode
@@ -114,12 +112,10 @@ void clickGridAt(int px, int py) {
 
 }  // namespace
 
-void setPanelWindowHeight(int height) { shownHeight = height; }
-
 void onMouse(int button, int state, int x, int y) {
     const InputEvent event;
-    const int px = x;
-    const int py = (shownHeight > 0 ? shownHeight : game.windowHeight) - y;
+    int px = 0, py = 0;
+    if (!panelPointAt(shownLayout, x, y, px, py)) return;  // the margins hold nothing
     const bool left = button == kLeftButton;
     if (left && state == kButtonDown) pressAt(px, py);
     // Every mouse event redraws the panel first, which also runs its timed

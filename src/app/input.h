@@ -2,13 +2,9 @@
 // that decide whether an action may run at all.
 #pragma once
 
-// Mouse callback of the control panel.
+// Mouse callback of the control panel: a window point is mapped to the panel
+// point drawn there, whatever the window's size (shownLayout).
 void onMouse(int button, int state, int x, int y);
-
-// The panel window's height as last shaped. The panel keeps its fixed layout
-// from the window's bottom-left corner while GLUT measures mouse y down from
-// the window's top, so a click is mapped through the height the window has.
-void setPanelWindowHeight(int height);
 
 // Keyboard callback of both windows.
 void onKeyboard(unsigned char key, int x, int y);

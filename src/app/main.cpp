@@ -8,13 +8,15 @@
 
 #include "app/command_line.h"
 #include "app/paths.h"
+#include "app/settings.h"
 #include "app/startup.h"
 #include "assets/play_sound.h"
 
 int main(int argc, char **argv) {
     findGameFiles();
     clipFolder = gamePaths().data.c_str();
-    // The command line comes first: a mistake in it must leave no trace.
+    loadSettings();  // what the player chose in earlier runs; options win over it
+    // The command line comes next: a mistake in it must leave no trace.
     const int status = readCommandLine(&argc, argv, stdout, stderr);
     if (status != kStartGame) return status;
 

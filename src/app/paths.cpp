@@ -23,6 +23,14 @@ std::string folder(std::string path) {
     return path;
 }
 
+// A base folder of the player's, by the base directory rules: the variable's
+// value when it is absolute (a relative one is invalid and ignored), else
+// `fallback` in the home folder; "" when neither is known.
+std::string baseFolder(const std::string &variable, const std::string &home, const char *fallback) {
+    if (!variable.empty() && variable[0] == '/') return folder(variable);
+    return home.empty() ? "" : folder(home) + fallback;
+}
+
 std::string environment(const char *name) {
     const char *value = std::getenv(name);
     return value != nullptr ? value : "";
@@ -42,12 +50,10 @@ GamePaths choosePaths(const PathFacts &facts) {
             paths.data = facts.executable.substr(0, slash + 1) + "../share/tumblewell/";
     }
 
-    // Relative XDG_DATA_HOME values are invalid and ignored, as the base
-    // directory rules ask.
-    if (!facts.dataHome.empty() && facts.dataHome[0] == '/')
-        paths.scores = folder(facts.dataHome) + "tumblewell/";
-    else if (!facts.home.empty())
-        paths.scores = folder(facts.home) + ".local/share/tumblewell/";
+    const std::string data = baseFolder(facts.dataHome, facts.home, ".local/share/");
+    if (!data.empty()) paths.scores = data + "tumblewell/";
+    const std::string config = baseFolder(facts.configHome, facts.home, ".config/");
+    if (!config.empty()) paths.settings = config + "tumblewell/settings";
     return paths;
 }
 
@@ -60,6 +66,7 @@ void findGameFiles() {
         facts.executable.assign(exe, static_cast<std::size_t>(length));
     facts.dataOverride = environment("TUMBLEWELL_DATA_DIR");
     facts.dataHome = environment("XDG_DATA_HOME");
+    facts.configHome = environment("XDG_CONFIG_HOME");
     facts.home = environment("HOME");
     if (facts.home.empty()) {
         const passwd *user = getpwuid(getuid());

@@ -12,6 +12,7 @@ struct PathFacts {
     std::string executable;     // the program's own path, "" when unknown
     std::string dataOverride;   // TUMBLEWELL_DATA_DIR, "" when unset
     std::string dataHome;       // XDG_DATA_HOME, "" when unset
+    std::string configHome;     // XDG_CONFIG_HOME, "" when unset
     std::string home;           // the player's home folder, "" when unknown
 };
 
@@ -20,13 +21,18 @@ struct PathFacts {
 struct GamePaths {
     std::string data;    // the textures, and data/*.wav below it
     std::string scores;  // "scores.dat" and what its saves need beside it
+    // The settings file, "" for none: a game run from its source tree keeps
+    // nothing outside it.
+    std::string settings;
 };
 
 // The rules. A working directory with a texture in it is a source tree: both
 // folders are the working directory. Otherwise the data comes from
 // TUMBLEWELL_DATA_DIR when set, else from ../share/tumblewell beside the
-// executable's folder, and the table lives in $XDG_DATA_HOME/tumblewell
-// (an absolute XDG_DATA_HOME only), else in ~/.local/share/tumblewell.
+// executable's folder, the table lives in $XDG_DATA_HOME/tumblewell (an
+// absolute XDG_DATA_HOME only), else in ~/.local/share/tumblewell, and the
+// settings in $XDG_CONFIG_HOME/tumblewell/settings, else in
+// ~/.config/tumblewell/settings.
 GamePaths choosePaths(const PathFacts &facts);
 
 // Gathers the facts, applies the rules and points kScoreFileName at the

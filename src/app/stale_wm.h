@@ -7,4 +7,5 @@
 // the game could handle it; without the stale property GLUT sees what the
 // desktop is, one without a window manager. A live window manager's property
 // is left alone. Does nothing when there is no display to connect to.
-void clearStaleWindowManagerCheck();
+// `displayName`: the display GLUT opens, nullptr for $DISPLAY.
+void clearStaleWindowManagerCheck(const char *displayName);

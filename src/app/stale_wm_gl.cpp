@@ -29,8 +29,8 @@ Window namedWindow(Display *display, Window window, Atom property) {
 
 }  // namespace
 
-void clearStaleWindowManagerCheck() {
-    Display *display = XOpenDisplay(nullptr);
+void clearStaleWindowManagerCheck(const char *displayName) {
+    Display *display = XOpenDisplay(displayName);
     if (display == nullptr) return;  // GLUT says so itself
     // No such atom: no window manager ever ran on this display.
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);

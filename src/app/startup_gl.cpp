@@ -1,16 +1,22 @@
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 #include <SDL/SDL.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "app/frame.h"
 #include "app/input.h"
+#include "app/layout.h"
 #include "app/paths.h"
+#include "app/screen.h"
+#include "app/settings.h"
 #include "app/stale_wm.h"
 #include "app/startup.h"
 #include "app/window_identity.h"
+#include "app/window_size.h"
 #include "assets/sound.h"
 #include "assets/texture.h"
 #include "game/board.h"
@@ -39,6 +45,13 @@ void loadBlockTexture(unsigned int &name, const char *file, const char *message)
     }
 }
 
+// The value of GLUT's option `name` on the command line, or nullptr.
+const char *optionValue(int argc, char **argv, const char *name) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0) return argv[i + 1];
+    return nullptr;
+}
+
 }  // namespace
 
 void setUpHeap() {
@@ -57,16 +70,28 @@ void openAudio() {
     if (SDL_OpenAudio(&audioSpec, nullptr) < 0) {
         std::fprintf(stderr, "Unable to open audio: %s\n", SDL_GetError());
         game.soundOn = 0;
+        return;
     }
-    if (game.soundOn == 1) SDL_PauseAudio(0);
+    // Playing starts even with the sound switched off (in an earlier run): the
+    // switch only decides whether clips are started.
+    SDL_PauseAudio(0);
 }
 
 void createWindows(int *argc, char **argv) {
-    clearStaleWindowManagerCheck();
+    const char *display = optionValue(*argc, argv, "-display");
+    const bool placed = optionValue(*argc, argv, "-geometry") != nullptr;
+    clearStaleWindowManagerCheck(display);
+    const int dpi = screenDpi(display);
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(game.windowWidth, game.windowHeight);
-    glutInitWindowPosition(100, 100);
+    // As large as asked, or as the player last left it, or as the screen's
+    // resolution suggests; a -geometry given to GLUT has the last word.
+    windowScale = startScale(windowChoice.askedScale, std::max(remembered.value[ScaleSetting], 0),
+                             dpi, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    if (!placed) {
+        glutInitWindowSize(game.windowWidth * windowScale, game.windowHeight * windowScale);
+        glutInitWindowPosition(100, 100);
+    }
 
     // The first game's board exists before any window does. rand() is never
     // seeded, so every run deals the same walls.
@@ -75,6 +100,7 @@ void createWindows(int *argc, char **argv) {
 
     game.mainWindow = glutCreateWindow("Tumblewell");
     identifyWindow();  // before anything else that talks to the display
+    if (windowChoice.askedFullScreen || remembered.value[FullScreenSetting] == 1) glutFullScreen();
     // Any event or redraw may change what the idle step has to do, so each is
     // followed by setting its timer afresh.
     void (*const key)(unsigned char, int, int) = [](unsigned char k, int x, int y) {
@@ -86,6 +112,10 @@ void createWindows(int *argc, char **argv) {
         scheduleStep();
     });
     glutReshapeFunc(onReshape);
+    glutWindowStatusFunc([](int state) {
+        if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED) pauseWhenHidden();
+        scheduleStep();
+    });
     glutMouseFunc([](int button, int state, int x, int y) {
         onMouse(button, state, x, y);
         scheduleStep();
@@ -100,8 +130,11 @@ void createWindows(int *argc, char **argv) {
     loadBlockTexture(game.lightBlueTexture, "lightblue.ppm",
                      "Couldn't find light blue texture file\n");
 
-    game.viewWindow = glutCreateSubWindow(game.mainWindow, 170, 0, 630, 500);
+    shownLayout = layoutFor(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    const WindowBox view = viewBox(shownLayout);
+    game.viewWindow = glutCreateSubWindow(game.mainWindow, view.x, view.y, view.width, view.height);
     glutDisplayFunc(drawView);
+    glutReshapeFunc(onViewReshape);
     glutKeyboardFunc(key);
     glClearColor(0, 0, 0, 0);
     glMatrixMode(GL_PROJECTION);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/frame.h"
+#include "app/settings.h"
 #include "game/board.h"
 #include "game/clock.h"
 #include "game/flow.h"
@@ -59,6 +60,7 @@ void newGame() {
 void toggleSound() {
     // Only new clips are affected; one already playing finishes.
     game.soundOn = game.soundOn == 1 ? 0 : 1;
+    rememberSetting(SoundSetting, game.soundOn);
     drawPanel();
 }
 
@@ -70,6 +72,13 @@ void togglePause() {
     else if (game.highScoreView == 0)
         game.paused = 0;
     drawPanel();
+}
+
+void pauseWhenHidden() {
+    // A player who minimises the window or covers it must not come back to a
+    // game lost meanwhile. Only a running game is paused, and it stays paused
+    // when the window shows again, until the player resumes it.
+    if (game.exitState == 0 && game.gameOver != 1 && game.paused != 1) togglePause();
 }
 
 void speedUp() {
@@ -140,6 +149,7 @@ void toggleColourAid() {
     // Only the pictures change: both windows show the blocks with or without
     // their shapes at once.
     game.colourAid = game.colourAid == 1 ? 0 : 1;
+    rememberSetting(ColourAidSetting, game.colourAid);
     drawPanel();
     requestViewRedraw();
 }

@@ -3,6 +3,7 @@
 #include "game/flow.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "app/frame.h"
 #include "game/board.h"
@@ -124,6 +125,7 @@ void advanceRowPush() {
         // enough for the table makes the keys type the player's name.
         game.gameOver = 1;
         game.nameState = scoreEarnsPlace(game.points);
+        std::memcpy(game.lastBoard, game.board, sizeof game.board);
         clearBoard();
         playClip(game.level >= 4 ? "data/excellent.wav" : "data/nosoup.wav");
         // Then the view turns to the table, where the final score waits for

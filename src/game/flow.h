@@ -21,6 +21,8 @@ void advanceRowPush();
 void newGame();
 void toggleSound();
 void togglePause();
+// The window has been hidden (minimised, or wholly covered): pauses a running game.
+void pauseWhenHidden();
 void speedUp();
 void speedDown();
 void selectViewSide(int side);

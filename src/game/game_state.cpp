@@ -6,3 +6,5 @@ const char *sideName(int side) {
     static const char *const names[kSides] = {"Left", "Top", "Right", "Bottom"};
     return (side >= 0 && side < kSides) ? names[side] : nullptr;
 }
+
+const Walls &shownWalls() { return game.gameOver == 1 ? game.lastBoard : game.board; }

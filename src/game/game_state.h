@@ -22,9 +22,11 @@ using Flag = unsigned char;
 // Times are milliseconds from the game clock, compared by unsigned difference.
 using Millis = std::uint32_t;
 
+using Walls = int[kSides][kRows][kColumns];
+
 struct GameState {
     // Board and row building.
-    int board[kSides][kRows][kColumns] = {};
+    Walls board = {};
     int nextRow[kColumns] = {};
     int nextIndex = 0;
     Flag rowReady = 0;
@@ -32,6 +34,9 @@ struct GameState {
     int pushSide = Left;
     int viewSide = Left;
     int removedCount = 0;
+    // The walls as the last game ended: its board is emptied then, but the
+    // tunnel keeps showing the blocks that ended it until a new game starts.
+    Walls lastBoard = {};
 
     // Progress.
     int level = 1;
@@ -66,6 +71,10 @@ struct GameState {
 };
 
 extern GameState game;
+
+// The walls the tunnel shows: the game's own, or after a game over the last
+// ones it had.
+const Walls &shownWalls();
 
 // The label shown for a side ("Left", "Top", "Right", "Bottom"), or nullptr for a
 // value outside 0 to 3.

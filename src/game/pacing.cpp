@@ -34,7 +34,8 @@ std::uint64_t panelPicture() {
         hash *= 1099511628211ull;
     };
     for (int value : {game.level, game.points, game.rowsLeft, game.viewSide, game.pushSide,
-                      static_cast<int>(game.gameOver), static_cast<int>(game.colourAid)})
+                      static_cast<int>(game.gameOver), static_cast<int>(game.colourAid),
+                      static_cast<int>(game.paused)})
         mix(value);
     if (game.viewSide >= 0 && game.viewSide < kSides)
         for (const auto &row : game.board[game.viewSide])

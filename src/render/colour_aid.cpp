@@ -79,7 +79,7 @@ void drawColourAidCubes() {
     for (int side = 0; side < kSides; ++side) {
         for (int row = 0; row < kRows; ++row) {
             for (int col = 0; col < kColumns; ++col) {
-                const int k = game.board[side][row][col];
+                const int k = shownWalls()[side][row][col];
                 if (k == Empty) continue;
                 float centre[3];
                 blockCentre(side, row, col, centre);

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/button.h"
+#include "app/layout.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/pacing.h"
@@ -17,6 +18,9 @@
 namespace {
 
 void drawButtons() {
+    // A paused game, whatever paused it (the button, the high-score table, the
+    // window hidden), shows Pause pressed in until it runs again.
+    pauseButton.latched = game.paused;
     for (const ButtonPlace &place : kButtonPlaces)
         place.button->draw(place.x, place.y, place.label);
 }
@@ -103,6 +107,12 @@ void drawPanel() {
     if (holdPanelFrame()) return;
     glutSetWindow(game.mainWindow);
     prepareText(GLUT_BITMAP_8_BY_13);
+    // The clear fills the whole window, so the margins around the scaled
+    // picture take the panel's grey.
+    const PictureLayout &layout = shownLayout;
+    glViewport(layout.left, layout.windowHeight - layout.top - layout.height, layout.width,
+               layout.height);
+    glLineWidth(static_cast<float>(lineWidth(layout)));
     glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <vector>
 
+#include "app/layout.h"
+
 namespace {
 
 constexpr int kCell = 16;          // a character's square, in pixels
@@ -74,14 +76,17 @@ int pixelOf(float coordinate) { return static_cast<int>(std::floor(coordinate + 
 
 void prepareText(void *font) {
     if (findFont(font) != nullptr) return;
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    if (fontCount == kMaxFonts || viewport[2] < kSide || viewport[3] < kSide) return;
+    if (fontCount == kMaxFonts || glutGet(GLUT_WINDOW_WIDTH) < kSide ||
+        glutGet(GLUT_WINDOW_HEIGHT) < kSide)
+        return;
     Font &entry = fonts[fontCount];
 
-    // Every character in white on black in its cell of the back buffer, which
-    // the frame then clears.
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT | GL_PIXEL_MODE_BIT);
+    // Every character in white on black in its cell of the back buffer's
+    // bottom-left corner, which the frame then clears.
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT | GL_ENABLE_BIT | GL_PIXEL_MODE_BIT |
+                 GL_VIEWPORT_BIT);
+    const GLint viewport[4] = {0, 0, kSide, kSide};
+    glViewport(0, 0, kSide, kSide);
     pushPixelMatrices(viewport);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
@@ -135,10 +140,15 @@ void drawText(float x, float y, void *font, const char *text) {
     pendingFont = entry;
     GLfloat position[4];
     glGetFloatv(GL_CURRENT_RASTER_POSITION, position);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // Kept in the picture's own pixels from the viewport's corner: at a larger
+    // scale each of the font's pixels becomes a square of the scale's size.
+    const float scale = static_cast<float>(shownLayout.scale);
     Glyph glyph{};
     glGetFloatv(GL_CURRENT_RASTER_COLOR, glyph.colour);
-    glyph.x = pixelOf(position[0]) - kOrigin;
-    glyph.y = pixelOf(position[1]) - kOrigin;
+    glyph.x = pixelOf((position[0] - static_cast<float>(viewport[0])) / scale) - kOrigin;
+    glyph.y = pixelOf((position[1] - static_cast<float>(viewport[1])) / scale) - kOrigin;
     for (const char *p = text; *p != '\0'; ++p) {
         if (*p < 0) continue;  // as GLUT skips it
         glyph.code = static_cast<unsigned char>(*p);
@@ -158,7 +168,8 @@ void flushText() {
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT |
                  GL_LIGHTING_BIT);
     pushPixelMatrices(viewport);
-    glTranslatef(static_cast<float>(-viewport[0]), static_cast<float>(-viewport[1]), 0);
+    const float scale = static_cast<float>(shownLayout.scale);
+    glScalef(scale, scale, 1);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, pendingFont->texture);

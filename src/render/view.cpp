@@ -4,6 +4,7 @@
 
 #include <GL/glut.h>
 
+#include "app/layout.h"
 #include "game/game_state.h"
 #include "render/colour_aid.h"
 #include "render/credits.h"
@@ -53,6 +54,7 @@ void drawView() {
         return;
     }
     glutSetWindow(game.viewWindow);
+    glLineWidth(static_cast<float>(lineWidth(shownLayout)));
     glEnable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glClearColor(0, 0, 0, 0);
@@ -113,7 +115,7 @@ void drawBoard3D() {
     for (int row = 0; row < kRows; ++row) {
         for (int side = 0; side < kSides; ++side) {
             for (int col = 0; col < kColumns; ++col) {
-                const int c = game.board[side][row][col];
+                const int c = shownWalls()[side][row][col];
                 if (c == Empty) continue;
                 float centre[3];
                 blockCentre(side, row, col, centre);

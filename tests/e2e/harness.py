@@ -40,14 +40,17 @@ def score_table(path):
 
 
 class Display:
-    # An Xvfb server on a free display number, stopped on exit. -noreset: a server
-    # that resets whenever its last client (an xdotool call) leaves would refuse
-    # the game's connection meanwhile.
+    # An Xvfb server on a free display number with a screen of `size`, stopped on
+    # exit. -noreset: a server that resets whenever its last client (an xdotool
+    # call) leaves would refuse the game's connection meanwhile.
+
+    def __init__(self, size=SCREEN):
+        self.size = size
 
     def __enter__(self):
         read_fd, write_fd = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten",
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % self.size, "-nolisten",
              "tcp", "-noreset", "+extension", "GLX"], pass_fds=(write_fd,),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
@@ -68,13 +71,14 @@ class Display:
 
 
 class Image(bytes):
-    # A screenshot of the whole screen as raw RGB bytes.
+    # A screenshot of the whole screen as raw RGB bytes, `width` pixels a row.
+    width = SCREEN[0]
 
     def differs(self, name, box):
         # How many pixels of `box` (x, y, width, height on the screen) differ from
         # tests/e2e/reference/NAME.png; TW_UPDATE_REFERENCE=1 rewrites it.
         x, y, w, h = box
-        got = b"".join(self[((y + r) * SCREEN[0] + x) * 3:][:w * 3] for r in range(h))
+        got = b"".join(self[((y + r) * self.width + x) * 3:][:w * 3] for r in range(h))
         path = os.path.join(SOURCE_DIR, "tests", "e2e", "reference", name + ".png")
         if os.environ.get("TW_UPDATE_REFERENCE"):
             subprocess.run(["convert", "-size", "%dx%d" % (w, h), "-depth", "8", "rgb:-", path],
@@ -84,7 +88,7 @@ class Image(bytes):
         return got != want and sum(got[i:i + 3] != want[i:i + 3] for i in range(0, len(got), 3))
 
     def pixel(self, x, y):
-        return tuple(self[(y * SCREEN[0] + x) * 3:][:3])
+        return tuple(self[(y * self.width + x) * 3:][:3])
 
     def panel(self, px, py):  # panel point (px, py): origin bottom left, y up, as the game draws
         return self.pixel(GAME[0] + px, GAME[1] + GAME[3] - 1 - py)
@@ -182,8 +186,10 @@ class Game:
         check(False, "no window named Tumblewell appeared")
 
     def screenshot(self):
-        return Image(subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+        shot = Image(subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
                                     env=self.display.env(), capture_output=True, check=True).stdout)
+        shot.width = self.display.size[0]
+        return shot
 
     def expect(self, test, message, seconds=30):
         # The first screenshot that passes `test` within `seconds`; fails with `message`.

@@ -34,6 +34,7 @@ def pause_speed_scores(game):
     game.click_panel(76, 481, action="mousedown")  # held down, Pause shows pressed
     game.same("pressed", (130, 200, 95, 35))
     game.click_panel(76, 481, action="mouseup")
+    game.same("pressed", (130, 200, 95, 35))  # and stays pressed in while the game is paused
     time.sleep(0.6)  # a row that was due has been pushed
     shot = game.screenshot()
     game.keys("c")

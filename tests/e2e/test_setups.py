@@ -11,7 +11,7 @@ import subprocess
 import time
 
 import harness
-from harness import CYAN, VIEW, check, lit_rows
+from harness import CYAN, VIEW, WHITE, check, lit_rows
 
 
 def table_file(path, score):  # ten places of `score`, as scores.dat holds them
@@ -101,8 +101,16 @@ def no_place(display, peak_before):
         game.start()
         game.skip_levels(8)
         shot = game.expect(lambda shot: not any(map(any, shot.grid())), "no game over", 60)
-        check(any(max(shot.view(x, y)) - min(shot.view(x, y)) > 80 for x in range(0, 630, 3)
-                  for y in range(0, 500, 3)), "the view was blanked at a game over with no place")
+
+        def blocks_shown(shot):
+            return any(max(shot.view(x, y)) - min(shot.view(x, y)) > 80 for x in range(0, 630, 3)
+                       for y in range(0, 500, 3))
+        check(blocks_shown(shot), "the view was blanked at a game over with no place")
+        # and keeps them across redraws: a resize, and the colour aid's key
+        resize(game, 900, 700)
+        game.keys("c")
+        resize(game, 800, 600)
+        check(blocks_shown(game.screenshot()), "a redraw blanked the view after the game")
 
         def left_button(shot):
             return [shot.panel(x, y) for x in range(0, 84, 2) for y in range(270, 294, 2)]
@@ -162,6 +170,58 @@ def slow_sync(seconds):
             "-e", "inject=fsync:delay_enter=%d:when=1" % (seconds * 1e6)]
 
 
+def resize(game, width, height):
+    window = game.display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
+    game.display.run("xdotool", "windowsize", window.stdout.split()[0], width, height)
+    time.sleep(0.6)  # shaped and drawn
+
+
+def scaled_windows():
+    # On a screen large enough for it, --scale 2 opens a window of 1600 by 1200 with
+    # the picture twice as large: the first wall's blocks at twice their places, and
+    # a click on a doubled cell takes the right group away (the red pair at Bottom's
+    # far left corner). At 1000 by 600 the picture keeps its size between grey
+    # margins: the Scores button answers where it is drawn, the margin where an
+    # unscaled one stands does not. Shrunk to a pixel and back, the paused game
+    # shows exactly what it did.
+    with harness.Display(size=(1700, 1300)) as display, harness.Game(display) as game:
+        game.start(args=["--scale", "2"])
+        window = display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
+        size = display.run("xdotool", "getwindowgeometry", window.stdout.split()[0]).stdout
+        check("Geometry: 1600x1200" in size, size)
+        shot = game.screenshot()
+
+        def doubled(px, py):  # the screen pixel of panel point (px, py) in the doubled picture
+            return harness.GAME[0] + 2 * px, harness.GAME[1] + 1199 - 2 * py
+        grid = [[shot.pixel(*doubled(25 + 30 * c, 15 + 30 * r)) != WHITE for c in range(5)]
+                for r in range(7)]
+        check(grid == [[True] * 5] * 4 + [[False] * 5] * 3, "the doubled grid shows %r" % grid)
+        game.keys("d")
+        corner = doubled(25, 15)
+        before = game.screenshot().pixel(*corner)
+        display.run("xdotool", "mousemove", *corner, "click", 1)
+        game.expect(lambda shot: shot.pixel(*corner) != before, "a doubled cell missed its click", 3)
+
+        resize(game, 1000, 600)  # the picture from x = 100 to 900
+
+        def table(shot):
+            return any(shot.pixel(harness.GAME[0] + 100 + 170 + x, harness.GAME[1] + y) == CYAN
+                       for x in range(0, 630, 2) for y in range(40, 56))
+        game.click_panel(76 + 100, 571)
+        game.expect(table, "Scores did not answer where it is drawn", 5)
+        game.click_panel(76, 571)
+        time.sleep(0.5)
+        check(table(game.screenshot()), "a click in the margin acted")
+
+        game.click_panel(76 + 100, 571)  # the tunnel again
+        game.click_panel(76 + 100, 481)  # paused
+        resize(game, 800, 600)  # (a row that was waiting is pushed at a redraw)
+        paused = game.screenshot()
+        resize(game, 1, 1)
+        resize(game, 800, 600)
+        check(game.screenshot() == paused, "the picture changed through a window of 1 by 1")
+
+
 def stale_window_manager(display):
     # A window manager that has exited leaves the root's _NET_SUPPORTING_WM_CHECK
     # naming a window that is gone; the game starts all the same, and a live window
@@ -182,6 +242,18 @@ def stale_window_manager(display):
         window = display.run("xdotool", "search", "--name", "Tumblewell").stdout.split()[0]
         seen = display.run("xprop", "-id", window, "_OB_APP_CLASS").stdout
         check('"Tumblewell"' in seen, "openbox took the window in without its class: " + seen)
+        # Minimised, the game pauses; shown again it stays paused, Pause pressed in,
+        # and nothing moves for ticks on end.
+        display.run("xdotool", "windowminimize", "--sync", window)
+        time.sleep(2.5)
+        display.run("xdotool", "windowactivate", "--sync", window)
+        time.sleep(1)  # drawn
+        where = display.run("xwininfo", "-id", window).stdout  # inside the frame
+        x, y = (int(where.split("Absolute upper-left %s:" % axis)[1].split()[0]) for axis in "XY")
+        game.same("pressed", (x + 30, y + 100, 95, 35))
+        shown = game.screenshot()
+        time.sleep(2.5)
+        check(game.screenshot() == shown, "the game ran on after its window was minimised")
         game.keys("q")
         game.proc.wait(10)
     wm.terminate()
@@ -189,16 +261,6 @@ def stale_window_manager(display):
     check(wm_check() == live, "openbox took its property along: nothing stale to test")
     with harness.Game(display) as game:
         game.start()
-        game.keys("d")  # Bottom: a pair of red blocks at its far left corner
-        window = display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
-        display.run("xdotool", "windowsize", window.stdout.split()[0], 300, 200)
-        time.sleep(0.5)
-        x, y = harness.GAME[0] + 25, harness.GAME[1] + 199 - 15
-        before = game.screenshot().pixel(x, y)
-        display.run("xdotool", "mousemove", x, y, "sleep", 0.05, "click", 1)
-        time.sleep(0.3)
-        check(game.running() and game.screenshot().pixel(x, y) != before,
-              "a click at 300 by 200 missed its block")
         game.keys("q")
         check(game.proc.wait(10) == 0, "q did not end the game")
 
@@ -207,6 +269,7 @@ with harness.Display() as display:
     refused_textures(display)
     no_place(display, unreadable_table(display))
     saves_at_once(display)
+    scaled_windows()
     stale_window_manager(display)  # last: the window manager leaves the display changed
 
 print("setups: all checks passed")

@@ -4,6 +4,7 @@
 
 #include "app/button.h"
 #include "app/frame.h"
+#include "app/layout.h"
 #include "game/clock.h"
 #include "game/flow.h"
 #include "game/pacing.h"
@@ -17,6 +18,7 @@ FakeFrame fake;
 void resetWorld() {
     game = GameState();
     fake = FakeFrame();
+    shownLayout = PictureLayout();
     for (const ButtonPlace &place : kButtonPlaces) *place.button = Button{place.x, place.y, 83, 23};
 }
 

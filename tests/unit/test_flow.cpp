@@ -3,6 +3,7 @@
 // idle step's pacing.
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 #include <utility>
 
 #include "fakes/fake_frame.h"
@@ -73,6 +74,26 @@ TEST_F(Flow, ARowOntoAFullWallEndsTheGame) {
         EXPECT_EQ(fake.calls, c.calls);
         EXPECT_EQ(Ints({game.gameOver, game.nameState}), Ints({1, c.points > 2000 ? 1 : 0}));
         EXPECT_EQ(Ints({blocksOn(Left), blocksOn(Bottom), game.nextRow[0]}), Ints({0, 0, 0}));
+        // The tunnel goes on showing the blocks that ended the game, until a new one.
+        EXPECT_EQ(Ints({shownWalls()[Bottom][6][2], shownWalls()[Left][0][0]}), Ints({Green, Red}));
+    }
+    newGame();
+    EXPECT_EQ(&shownWalls(), &game.board);
+}
+
+// Hiding the window pauses a running game, and only that: a paused game stays
+// paused, a finished one and the credits are left alone.
+TEST_F(Flow, AHiddenWindowPausesARunningGame) {
+    const struct {
+        Flag paused, gameOver;
+        int exitState;
+    } cases[] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 1, 1}};
+    for (const auto &c : cases) {
+        resetWorld();
+        std::tie(game.paused, game.gameOver, game.exitState) =
+            std::tie(c.paused, c.gameOver, c.exitState);
+        pauseWhenHidden();
+        EXPECT_EQ(game.paused, c.gameOver == 1 ? 0 : 1) << &c - cases;
     }
 }
 

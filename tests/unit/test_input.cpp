@@ -2,9 +2,11 @@
 // grid, the command keys and the name entry.
 #include <GL/glut.h>
 
+#include <cmath>
 #include <tuple>
 
 #include "app/input.h"
+#include "app/layout.h"
 #include "fakes/fake_frame.h"
 #include "game/flow.h"
 #include "game/pacing.h"
@@ -13,9 +15,14 @@ namespace {
 
 using Input = World;  // the high-score screen reads and writes scores.dat
 
-// The left button released at panel point (px, py). Panel points are y-up;
-// GLUT reports window positions y-down from the top.
-void releaseAt(int px, int py) { onMouse(GLUT_LEFT_BUTTON, GLUT_UP, px, 600 - py); }
+// The left button released at panel point (px, py), on the window pixel where
+// the picture as laid out shows it. Panel points are y-up; GLUT reports window
+// positions y-down from the top.
+void releaseAt(int px, int py) {
+    const PictureLayout &in = shownLayout;
+    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, in.left + static_cast<int>(std::ceil(px * in.scale)),
+            in.top + static_cast<int>(std::ceil((600 - py) * in.scale)));
+}
 
 void type(const std::string &keys) {
     for (char key : keys) onKeyboard(static_cast<unsigned char>(key), 0, 0);
@@ -87,18 +94,34 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
                  {9, 5, true, 0, 0, 0, Red},      {160, 209, true, 0, 0, 4, Red},
                  {159, 210, true, 0, 6, 4, Red},  {-40, -100, true, 0, 0, 0, Red},
                  {900, 800, true, 0, 6, 4, Red}};
-    for (const auto &c : cases) {
-        resetWorld();
-        game.viewSide = Right;
-        for (int row = 0; row < kRows; ++row)
-            for (int col = 0; col < kColumns; ++col)
-                game.board[Right][row][col] = (c.columns ? col : row) % 2 ? Green : Red;
-        for (auto &row : game.board[Bottom])   // the next wall in memory: nothing to
-            for (int &cell : row) cell = Red;  // find there by a click beside the grid
-        releaseAt(c.px, c.py);
-        EXPECT_EQ(game.points, c.points) << c.px << "," << c.py;
-        EXPECT_EQ(game.board[Right][c.row][c.column], c.colour) << c.px << "," << c.py;
+    // The same at any window size: the picture scaled twice, with margins left
+    // and right, at a scale that is no whole number.
+    for (const auto &window :
+         {layoutFor(800, 600), layoutFor(1600, 1200), layoutFor(1000, 600), layoutFor(1200, 700)}) {
+        for (const auto &c : cases) {
+            resetWorld();
+            shownLayout = window;
+            game.viewSide = Right;
+            for (int row = 0; row < kRows; ++row)
+                for (int col = 0; col < kColumns; ++col)
+                    game.board[Right][row][col] = (c.columns ? col : row) % 2 ? Green : Red;
+            for (auto &row : game.board[Bottom])   // the next wall in memory: nothing to
+                for (int &cell : row) cell = Red;  // find there by a click beside the grid
+            releaseAt(c.px, c.py);
+            const std::string at = std::to_string(c.px) + "," + std::to_string(c.py) + " in " +
+                                   std::to_string(window.windowWidth);
+            EXPECT_EQ(game.points, c.points) << at;
+            EXPECT_EQ(game.board[Right][c.row][c.column], c.colour) << at;
+        }
     }
+    // The margins hold nothing: no button answers there, not even where one
+    // stands in an unscaled picture.
+    shownLayout = layoutFor(1000, 600);
+    fake.calls.clear();
+    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 60, 29);  // Scores, had the picture no margin
+    EXPECT_EQ(fake.calls, Calls());
+    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 160, 29);  // Scores, where it is drawn
+    EXPECT_EQ(game.highScoreView, 1);
 }
 
 // Events that come faster than frames (a storm of clicks and keys) each act,
