@@ -83,7 +83,8 @@ class Image(bytes):
         return got != want and sum(got[i:i + 3] != want[i:i + 3] for i in range(0, len(got), 3))
 
     def pixel(self, x, y):
-        return tuple(self[(y * SCREEN[0] + x) * 3:][:3])
+        at = (y * SCREEN[0] + x) * 3
+        return tuple(self[at:at + 3])
 
     def panel(self, px, py):  # panel point (px, py): origin bottom left, y up, as the game draws
         return self.pixel(GAME[0] + px, GAME[1] + GAME[3] - 1 - py)
