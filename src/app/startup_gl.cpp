@@ -107,5 +107,5 @@ void createWindows(int *argc, char **argv) {
     glFrustum(-1.0, 1.0, -1.0, 1.0, 1.5, 20.0);
     glMatrixMode(GL_MODELVIEW);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    buildCubeLists(0.3f);
+    buildCubeLists(kCubeEdge);
 }

@@ -91,6 +91,11 @@ void drawRowPreview() {
         glRotatef(20, 0, 1, 0);
         if (k >= 1 && k <= 4) glBindTexture(GL_TEXTURE_2D, textures[k]);
         drawTexturedCube(65);
+        if (game.colourAid == 1) {
+            glDisable(GL_TEXTURE_2D);  // the shapes in their own black and white
+            drawPreviewShapes(k, 65);
+            glEnable(GL_TEXTURE_2D);
+        }
         glPopMatrix();
     }
     glDisable(GL_CULL_FACE);
