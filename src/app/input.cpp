@@ -1,5 +1,6 @@
 // The mouse over the control panel: buttons are pressed on the way down and
-// act on the way up, and a release on the flat grid clicks a block.
+// act on the way up, and a release on the flat grid clicks a block. Each
+// button's key runs the same release.
 #include "app/input.h"
 
 #include "app/button.h"
@@ -63,22 +64,25 @@ void releaseExit() {
 struct Release {
     Button *button;
     void (*act)();
+    unsigned char key;  // 0: the button's wall has a key of its own (s, e, f, d)
 };
+
+constexpr unsigned char kCtrlN = 14;  // what GLUT hands over for Ctrl+N
 
 // The order matters where buttons touch: "Speed +" wins the column it shares
 // with "Speed -", and Left the one it shares with Right.
 const Release kReleaseOrder[] = {
-    {&newGameButton, releaseNewGame},
-    {&soundButton, releaseSound},
-    {&highScoresButton, releaseHighScores},
-    {&pauseButton, releasePause},
-    {&speedUpButton, [] { releaseSpeed(speedUp); }},
-    {&speedDownButton, [] { releaseSpeed(speedDown); }},
-    {&leftButton, [] { releaseSide(Left); }},
-    {&topButton, [] { releaseSide(Top); }},
-    {&rightButton, [] { releaseSide(Right); }},
-    {&bottomButton, [] { releaseSide(Bottom); }},
-    {&exitButton, releaseExit},
+    {&newGameButton, releaseNewGame, kCtrlN},
+    {&soundButton, releaseSound, 'm'},
+    {&highScoresButton, releaseHighScores, 'h'},
+    {&pauseButton, releasePause, 'p'},
+    {&speedUpButton, [] { releaseSpeed(speedUp); }, '+'},
+    {&speedDownButton, [] { releaseSpeed(speedDown); }, '-'},
+    {&leftButton, [] { releaseSide(Left); }, 0},
+    {&topButton, [] { releaseSide(Top); }, 0},
+    {&rightButton, [] { releaseSide(Right); }, 0},
+    {&bottomButton, [] { releaseSide(Bottom); }, 0},
+    {&exitButton, releaseExit, 'x'},
 };
 
 Button *const kPressOrder[] = {&newGameButton,   &soundButton, &highScoresButton, &speedUpButton,
@@ -112,6 +116,16 @@ void clickGridAt(int px, int py) {
 }
 
 }  // namespace
+
+bool runButtonKey(unsigned char key) {
+    for (const Release &entry : kReleaseOrder) {
+        if (entry.key != 0 && entry.key == key) {
+            entry.act();
+            return true;
+        }
+    }
+    return false;
+}
 
 void setPanelWindowHeight(int height) { shownHeight = height; }
 

@@ -10,5 +10,10 @@ void onMouse(int button, int state, int x, int y);
 // the window's top, so a click is mapped through the height the window has.
 void setPanelWindowHeight(int height);
 
+// Runs the action of the button whose key this is (Ctrl+N New Game, m Sound,
+// h the scores, p Pause, + and - the speeds, x Exit) under the same guards as
+// a release on the button; false when no button has this key.
+bool runButtonKey(unsigned char key);
+
 // Keyboard callback of both windows.
 void onKeyboard(unsigned char key, int x, int y);

@@ -1,5 +1,5 @@
-// Keys, in either window: a few commands, or the player's name after a game
-// lost to a full wall.
+// Keys, in either window: a key for every button and a few more commands, or
+// the player's name after a game lost to a full wall.
 #include <cstring>
 
 #include "app/frame.h"
@@ -53,6 +53,7 @@ void onKeyboard(unsigned char key, int, int) {
             requestViewRedraw();
         return;
     }
+    if (runButtonKey(key)) return;
     switch (key) {
         case 'q':
             quitGame();

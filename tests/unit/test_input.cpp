@@ -43,23 +43,27 @@ char outcome(int px, int py, char key) {
 
 TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
     // New Game, Sound, the scores, Pause, Speed +, Speed -, Left, Top, Right,
-    // Bottom, Exit, a pair of blocks on the grid, then the keys.
+    // Bottom, Exit, a pair of blocks on the grid, then the keys: the walls' and
+    // n, then the buttons' (Ctrl+N, m, h, p, +, -, x), which each do what their
+    // button does.
     const struct {
         int px, py;
         char key;
     } events[] = {{60, 540, 0},  {60, 510, 0}, {60, 570, 0}, {60, 480, 0},  {40, 450, 0},
                   {120, 450, 0}, {40, 280, 0}, {80, 310, 0}, {120, 280, 0}, {80, 250, 0},
                   {60, 420, 0},  {15, 5, 0},   {0, 0, 's'},  {0, 0, 'e'},   {0, 0, 'f'},
-                  {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 'D'},  {0, 0, 'q'}};
+                  {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 14},   {0, 0, 'm'},   {0, 0, 'h'},
+                  {0, 0, 'p'},   {0, 0, '+'},  {0, 0, '-'},  {0, 0, 'x'},   {0, 0, 'D'},
+                  {0, 0, 'q'}};
     const struct {
         Flag paused, gameOver;
         int highScoreView, exitState;
         const char *outcomes;
-    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAA-Q"},   // playing
-                 {1, 0, 0, 0, "AAAAAARRRRA-----A-Q"},   // paused
-                 {1, 0, 1, 0, "AAARRRRRRRA-----A-Q"},   // the high scores
-                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAA-Q"},   // game over
-                 {0, 1, 0, 1, "--R-RR----Q-AAAAA-Q"}};  // the credits
+    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAAAAAAAAA-Q"},   // playing
+                 {1, 0, 0, 0, "AAAAAARRRRA-----AAAAAAAA-Q"},   // paused
+                 {1, 0, 1, 0, "AAARRRRRRRA-----AAAARRRA-Q"},   // the high scores
+                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAAAAAAAAA-Q"},   // game over
+                 {0, 1, 0, 1, "--R-RR----Q-AAAAA--R-RRQ-Q"}};  // the credits
     for (const auto &m : modes) {
         std::string outcomes;
         for (const auto &e : events) {
