@@ -33,6 +33,8 @@ struct Control {
 // The controls, as --help and the manual page list them.
 const Control kControls[] = {
     {"click a block", "remove its group (two or more joined, one colour)"},
+    {"arrow keys", "show, then move, a cursor on the flat grid"},
+    {"Space or Enter", "click the block under the cursor"},
     {"New Game (Ctrl+N)", "start again at level 1"},
     {"Sound (m)", "switch sound clips on or off"},
     {"Pause (p)", "pause; press again to resume"},

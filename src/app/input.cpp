@@ -111,11 +111,14 @@ bool releaseAt(int px, int py) {
 
 void clickGridAt(int px, int py) {
     const bool onGrid = px >= kGridLeft && px < kGridRight && py >= 0 && py < kGridTop;
-    if (!onGrid || game.gameOver == 1 || game.paused == 1) return;
-    clickBoard(py / kGridCell, (px - kGridLeft) / kGridCell);
+    if (onGrid) clickCell(py / kGridCell, (px - kGridLeft) / kGridCell);
 }
 
 }  // namespace
+
+void clickCell(int row, int column) {
+    if (game.gameOver != 1 && game.paused != 1) clickBoard(row, column);
+}
 
 bool runButtonKey(unsigned char key) {
     for (const Release &entry : kReleaseOrder) {

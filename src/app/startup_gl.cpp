@@ -79,6 +79,10 @@ void createWindows(int *argc, char **argv) {
         onKeyboard(k, x, y);
         scheduleStep();
     };
+    void (*const special)(int, int, int) = [](int k, int x, int y) {
+        onSpecialKey(k, x, y);
+        scheduleStep();
+    };
     glutDisplayFunc([] {
         drawPanel();
         scheduleStep();
@@ -89,6 +93,7 @@ void createWindows(int *argc, char **argv) {
         scheduleStep();
     });
     glutKeyboardFunc(key);
+    glutSpecialFunc(special);
     initPanelGL();
     scheduleStep();
 
@@ -101,6 +106,7 @@ void createWindows(int *argc, char **argv) {
     game.viewWindow = glutCreateSubWindow(game.mainWindow, 170, 0, 630, 500);
     glutDisplayFunc(drawView);
     glutKeyboardFunc(key);
+    glutSpecialFunc(special);
     glClearColor(0, 0, 0, 0);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -1,7 +1,7 @@
 # The game among hostile files and odd desktops: block pictures that are missing,
 # pipes or absurdly large; a table the player may not read or a folder it may
-# not write; a game over that earns no place; a window manager that has exited,
-# and a resized window. Each starts a game of its own.
+# not write; a game over that earns no place; a player without a mouse; a window
+# manager that has exited, and a resized window. Each starts a game of its own.
 
 import os
 import pathlib
@@ -9,7 +9,7 @@ import subprocess
 import time
 
 import harness
-from harness import CYAN, VIEW, check, lit_rows
+from harness import CYAN, GRID, VIEW, check, lit_rows
 
 
 def table_file(path, score):  # ten places of `score`, as scores.dat holds them
@@ -88,6 +88,24 @@ def no_place(display):
         game.expect(lambda shot: left_button(shot) == before, "Left still drawn pressed", 3)
 
 
+def keys_alone(display):
+    # A game played from the keyboard. The first arrow shows the cursor on the
+    # bottom-left cell, which Down and Left cannot take it past; there, on Bottom,
+    # Space is refused while p pauses, and once p resumes it takes the red pair away
+    # as a click does (reference/clicked.png, but for the cursor's cell). Up and
+    # Right stop at the top-right cell; Ctrl+N deals Bottom's four full rows anew.
+    with harness.Game(display) as game:
+        game.start()
+        game.keys("d", "Down", "Left", "Down", "p", "space")
+        check(all(game.screenshot().grid()[3]), "Space took blocks away while paused")
+        game.keys("p", "space")
+        game.same("clicked", GRID, skip=(GRID[0], GRID[1] + GRID[3] - 30, 30, 30))
+        game.keys(*["Up"] * 8, *["Right"] * 6)
+        game.expect(lambda shot: shot.panel(131, 195) == (0, 0, 0), "no cursor top right", 5)
+        game.keys("ctrl+n", "d")
+        game.expect(lambda shot: all(shot.grid()[3]), "Ctrl+N dealt no new walls", 5)
+
+
 def stale_window_manager(display):
     # A window manager that has exited leaves the root's _NET_SUPPORTING_WM_CHECK
     # naming a window that is gone; the game starts all the same, and a live window
@@ -128,6 +146,7 @@ with harness.Display() as display:
     refused_textures(display)
     unreadable_table(display)
     no_place(display)
+    keys_alone(display)
     stale_window_manager(display)  # last: the window manager leaves the display changed
 
 print("setups: all checks passed")

@@ -16,8 +16,8 @@ from harness import check  # noqa: E402
 SECONDS = float(sys.argv[2]) if len(sys.argv) > 2 else 60.0
 BUTTONS = [(76, 541), (76, 511), (76, 481), (41, 451), (124, 451), (82, 311), (82, 251),
            (41, 281), (124, 281), (76, 571)]  # centres, in panel points
-KEYS = ["n", "s", "e", "f", "d", "c", "p", "m", "h", "plus", "minus", "ctrl+n", "S",
-        "BackSpace"]  # never q nor x (Exit)
+KEYS = ["n", "s", "e", "f", "d", "c", "p", "m", "h", "plus", "minus", "ctrl+n", "Up", "Right",
+        "Down", "Left", "space", "S", "BackSpace"]  # never q nor x (Exit)
 rng = random.Random(int(os.environ.get("SOAK_SEED", "20261206")))
 with harness.Display() as display, harness.Game(display, speed=20) as game:
     game.start()
