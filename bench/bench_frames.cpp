@@ -30,7 +30,8 @@ void BM_ClearAndSwap(benchmark::State &state) {
 }
 BENCHMARK(BM_ClearAndSwap)->Unit(benchmark::kMicrosecond);
 
-void BM_TunnelFrame(benchmark::State &state) {
+void tunnelFrames(benchmark::State &state, Flag colourAid) {
+    game.colourAid = colourAid;
     int colour = 0;
     for (auto &side : game.board)
         for (auto &row : side)
@@ -39,8 +40,15 @@ void BM_TunnelFrame(benchmark::State &state) {
         drawView();
         glFinish();
     }
+    game.colourAid = 0;
 }
+void BM_TunnelFrame(benchmark::State &state) { tunnelFrames(state, 0); }
 BENCHMARK(BM_TunnelFrame)->Unit(benchmark::kMicrosecond);
+
+// The same with the colour aid: a shape on every cube's face toward the tunnel's
+// middle, and on the front faces of the row at the mouth.
+void BM_TunnelFrameAid(benchmark::State &state) { tunnelFrames(state, 1); }
+BENCHMARK(BM_TunnelFrameAid)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The mouse over the control panel: buttons are pressed on the way down and
-// act on the way up, and a release on the flat grid clicks a block.
+// act on the way up, and a release on the flat grid clicks a block. Each
+// button's key runs the same release.
 #include "app/input.h"
 
 #include "app/button.h"
@@ -62,22 +63,25 @@ void releaseExit() {
 struct Release {
     Button *button;
     void (*act)();
+    unsigned char key;  // 0: the button's wall has a key of its own (s, e, f, d)
 };
+
+constexpr unsigned char kCtrlN = 14;  // what GLUT hands over for Ctrl+N
 
 // The order matters where buttons touch: "Speed +" wins the column it shares
 // with "Speed -", and Left the one it shares with Right.
 const Release kReleaseOrder[] = {
-    {&newGameButton, releaseNewGame},
-    {&soundButton, releaseSound},
-    {&highScoresButton, releaseHighScores},
-    {&pauseButton, releasePause},
-    {&speedUpButton, [] { releaseSpeed(speedUp); }},
-    {&speedDownButton, [] { releaseSpeed(speedDown); }},
-    {&leftButton, [] { releaseSide(Left); }},
-    {&topButton, [] { releaseSide(Top); }},
-    {&rightButton, [] { releaseSide(Right); }},
-    {&bottomButton, [] { releaseSide(Bottom); }},
-    {&exitButton, releaseExit},
+    {&newGameButton, releaseNewGame, kCtrlN},
+    {&soundButton, releaseSound, 'm'},
+    {&highScoresButton, releaseHighScores, 'h'},
+    {&pauseButton, releasePause, 'p'},
+    {&speedUpButton, [] { releaseSpeed(speedUp); }, '+'},
+    {&speedDownButton, [] { releaseSpeed(speedDown); }, '-'},
+    {&leftButton, [] { releaseSide(Left); }, 0},
+    {&topButton, [] { releaseSide(Top); }, 0},
+    {&rightButton, [] { releaseSide(Right); }, 0},
+    {&bottomButton, [] { releaseSide(Bottom); }, 0},
+    {&exitButton, releaseExit, 'x'},
 };
 
 Button *const kPressOrder[] = {&newGameButton,   &soundButton, &highScoresButton, &speedUpButton,
@@ -106,11 +110,24 @@ bool releaseAt(int px, int py) {
 
 void clickGridAt(int px, int py) {
     const bool onGrid = px >= kGridLeft && px < kGridRight && py >= 0 && py < kGridTop;
-    if (!onGrid || game.gameOver == 1 || game.paused == 1) return;
-    clickBoard(py / kGridCell, (px - kGridLeft) / kGridCell);
+    if (onGrid) clickCell(py / kGridCell, (px - kGridLeft) / kGridCell);
 }
 
 }  // namespace
+
+void clickCell(int row, int column) {
+    if (game.gameOver != 1 && game.paused != 1) clickBoard(row, column);
+}
+
+bool runButtonKey(unsigned char key) {
+    for (const Release &entry : kReleaseOrder) {
+        if (entry.key != 0 && entry.key == key) {
+            entry.act();
+            return true;
+        }
+    }
+    return false;
+}
 
 void onMouse(int button, int state, int x, int y) {
     const InputEvent event;

@@ -1,5 +1,7 @@
-// Keys, in either window: a few commands, or the player's name after a game
-// lost to a full wall.
+// Keys, in either window: a key for every button and a few more commands, the
+// arrows that move a cursor over the flat grid, or the player's name after a
+// game lost to a full wall.
+#include <algorithm>
 #include <cstring>
 
 #include "app/frame.h"
@@ -7,12 +9,21 @@
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/pacing.h"
+#include "render/panel.h"
 #include "render/view.h"
 
 namespace {
 
 constexpr unsigned char kEnter = 13;
 constexpr unsigned char kBackspace = 8;
+constexpr unsigned char kEscape = 27;
+// GLUT's codes for F11 and the arrow keys; the input layer is built without its
+// headers.
+constexpr int kF11 = 11;
+constexpr int kArrowLeft = 100;
+constexpr int kArrowUp = 101;
+constexpr int kArrowRight = 102;
+constexpr int kArrowDown = 103;
 
 // A name holds what can be printed: ASCII 32 to 126. Tab, Escape, Delete and
 // the other control keys would garble the table, and the bitmap font has no
@@ -41,10 +52,31 @@ void viewSideKey(int side) {
     if (game.paused != 1) selectViewSide(side);
 }
 
+// The first arrow key only shows the cursor, on the bottom-left cell where the
+// blocks gather, so that the player sees where it starts; each one after moves
+// it a cell. It stops at the grid's edges rather than wrapping round, and keeps
+// its cell whichever wall is in view.
+void moveCursor(int rows, int columns) {
+    if (game.cursorShown != 1) {
+        game.cursorShown = 1;
+    } else {
+        const int row = std::clamp(game.cursorRow + rows, 0, kRows - 1);
+        const int column = std::clamp(game.cursorColumn + columns, 0, kColumns - 1);
+        if (row == game.cursorRow && column == game.cursorColumn) return;  // at an edge
+        game.cursorRow = row;
+        game.cursorColumn = column;
+    }
+    drawPanel();
+}
+
 }  // namespace
 
 void onKeyboard(unsigned char key, int, int) {
     const InputEvent event;
+    if (key == kEscape) {  // no letter of a name either
+        leaveFullScreen();
+        return;
+    }
     if (game.nameState == 1) {
         typeName(key);
         // The view shows the name in the table as it is typed. Enter stores
@@ -55,7 +87,12 @@ void onKeyboard(unsigned char key, int, int) {
             requestViewRedraw();
         return;
     }
+    if (runButtonKey(key)) return;
     switch (key) {
+        case ' ':
+        case kEnter:  // the cell under the cursor, clicked
+            if (game.cursorShown == 1) clickCell(game.cursorRow, game.cursorColumn);
+            break;
         case 'q':
             quitGame();
         case 'n':
@@ -78,5 +115,30 @@ void onKeyboard(unsigned char key, int, int) {
             break;
         default:
             break;  // every other key, capitals included, means nothing
+    }
+}
+
+void onSpecialKey(int key, int, int) {
+    const InputEvent event;
+    if (key == kF11) {
+        toggleFullScreen();
+        return;
+    }
+    if (game.nameState == 1) return;  // the panel shows no grid while a name is typed
+    switch (key) {
+        case kArrowLeft:
+            moveCursor(0, -1);
+            break;
+        case kArrowRight:
+            moveCursor(0, 1);
+            break;
+        case kArrowUp:  // row 0 is at the bottom of the grid
+            moveCursor(1, 0);
+            break;
+        case kArrowDown:
+            moveCursor(-1, 0);
+            break;
+        default:
+            break;  // the other special keys mean nothing
     }
 }

@@ -107,6 +107,10 @@ void createWindows(int *argc, char **argv) {
         onKeyboard(k, x, y);
         scheduleStep();
     };
+    void (*const special)(int, int, int) = [](int k, int x, int y) {
+        onSpecialKey(k, x, y);
+        scheduleStep();
+    };
     glutDisplayFunc([] {
         drawPanel();
         scheduleStep();
@@ -121,6 +125,7 @@ void createWindows(int *argc, char **argv) {
         scheduleStep();
     });
     glutKeyboardFunc(key);
+    glutSpecialFunc(special);
     initPanelGL();
     scheduleStep();
 
@@ -136,11 +141,12 @@ void createWindows(int *argc, char **argv) {
     glutDisplayFunc(drawView);
     glutReshapeFunc(onViewReshape);
     glutKeyboardFunc(key);
+    glutSpecialFunc(special);
     glClearColor(0, 0, 0, 0);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(-1.0, 1.0, -1.0, 1.0, 1.5, 20.0);
     glMatrixMode(GL_MODELVIEW);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    buildCubeLists(0.3f);
+    buildCubeLists(kCubeEdge);
 }

@@ -58,6 +58,10 @@ struct GameState {
     int nameState = 0;  // 0 no name entry, 1 typing, 2 name entered
     char playerName[kNameLength + 1] = "";
     Flag colourAid = 0;  // 1: every block also shows its colour's shape
+    // The keyboard's cell of the flat grid, shown from the first arrow key on.
+    Flag cursorShown = 0;
+    int cursorRow = 0;
+    int cursorColumn = 0;
 
     // Display handles.
     int windowWidth = 800;

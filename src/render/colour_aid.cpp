@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 
 #include <cmath>
+#include <initializer_list>
 
 #include "game/game_state.h"
 #include "render/grid_layout.h"
@@ -10,84 +11,221 @@
 
 namespace {
 
-// A shape spans about a third of its block: 12 pixels on the panel, a third of
-// a cube's 0.3 edge in the tunnel.
-constexpr float kGridShape = 6;
-constexpr int kHalfCell = kGridCell / 2;  // a cell's centre from its corner
-constexpr float kCubeShape = 0.05f;
-// The cubes' front faces lie 0.15 before their centres; the shapes a hair in
-// front of them, so the depth test puts them over their own face but behind
-// any nearer cube.
-constexpr float kFrontFace = 0.152f;
-
-// The corners of the shapes with corners, for a disc of radius 1 and of about
-// its area, by colour; red's disc is drawn as a polygon of many sides.
+// The shapes are two outlines, each in two turns: red an upright cross, light
+// blue the same cross turned by an eighth (an X), green a triangle pointing up
+// and blue the same triangle pointing down. The colours that colour-blind
+// players confuse (red and green; in grey red and blue, green and light blue)
+// get outlines of different kinds, and any two shapes differ in over 40 % of
+// the pixels they cover between them in the flat grid: their silhouettes tell
+// them apart even at 8 pixels across, where a disc and a square would not.
+//
+// An outline is the union of convex pieces, in shape units: a shape spans a
+// little over two of them, with its rim.
+struct Piece {
+    int corners;  // counter-clockwise
+    float at[4][2];
+};
 struct Outline {
-    int count;
-    float corner[4][2];
+    int pieces;
+    Piece piece[2];
 };
-constexpr Outline kOutlines[5] = {
-    {0, {}},                                                            // empty: none
-    {0, {}},                                                            // red: the disc
-    {3, {{-1.15f, -0.95f}, {1.15f, -0.95f}, {0, 1.15f}}},               // green: a triangle
-    {4, {{-0.9f, -0.9f}, {0.9f, -0.9f}, {0.9f, 0.9f}, {-0.9f, 0.9f}}},  // blue: a square
-    {4, {{0, -1.25f}, {1.25f, 0}, {0, 1.25f}, {-1.25f, 0}}},            // light blue: a diamond
+constexpr float kArm = 0.28f;  // half the width of the cross's arms
+constexpr Outline kCross = {2,
+                            {{4, {{-1, -kArm}, {1, -kArm}, {1, kArm}, {-1, kArm}}},
+                             {4, {{-kArm, -1}, {kArm, -1}, {kArm, 1}, {-kArm, 1}}}}};
+constexpr Outline kTriangle = {1, {{3, {{-1, -0.85f}, {1, -0.85f}, {0, 0.85f}}}}};
+constexpr float kHalfTurn = 3.14159265f;  // radians
+struct Shape {
+    const Outline *outline;
+    float turn;
 };
-constexpr int kDiscSides = 24;
-constexpr double kFullTurn = 6.283185307179586;  // radians
+constexpr Shape kShapes[5] = {
+    {nullptr, 0},              // empty: none
+    {&kCross, 0},              // red
+    {&kTriangle, 0},           // green
+    {&kTriangle, kHalfTurn},   // blue
+    {&kCross, kHalfTurn / 4},  // light blue
+};
 
-// The filled shape of a block's colour, centred on the origin in the xy plane,
-// `size` being the disc's radius. The shapes differ in outline, not only in
-// colour, so they can be told apart in grey: red a disc, green a triangle
-// pointing up, blue a square, light blue a diamond. Empty cells carry none.
-void drawShape(int colour, float size) {
-    if (colour < Red || colour > LightBlue) return;
-    glBegin(GL_POLYGON);
-    if (colour == Red) {
-        for (int i = 0; i < kDiscSides; ++i) {
-            const double angle = kFullTurn * i / kDiscSides;
-            glVertex2f(size * static_cast<float>(std::cos(angle)),
-                       size * static_cast<float>(std::sin(angle)));
+// The light rim around the dark fill, in shape units; and a shape unit, in
+// edges of the block that carries it: the shape with its rim spans about 60 %
+// of the block, clear of its edges.
+constexpr float kRim = 0.15f;
+constexpr float kUnit = 0.27f;
+constexpr float kBlockInGrid = kGridCell - 2;  // a flat grid block's edge, in pixels
+
+// A shape as drawn: its rim's pieces, then its fill's, with corners turned and
+// in shape units.
+struct Flat {
+    int pieces, corners[2];
+    float at[2][2][4][2];  // [layer: rim, fill][piece][corner][x, y]
+};
+
+// The outward unit normal of the edge from p to q of a counter-clockwise piece.
+void outward(const float *p, const float *q, float out[2]) {
+    const float dx = q[0] - p[0];
+    const float dy = q[1] - p[1];
+    const float length = std::sqrt(dx * dx + dy * dy);
+    out[0] = dy / length;
+    out[1] = -dx / length;
+}
+
+// The corners of a colour's shape, the rim's being the fill's moved out by kRim
+// along both of their edges (a mitred outline of even width).
+Flat flatten(const Shape &shape) {
+    Flat flat{};
+    flat.pieces = shape.outline->pieces;
+    const float c = std::cos(shape.turn);
+    const float s = std::sin(shape.turn);
+    for (int layer = 0; layer < 2; ++layer) {
+        const float grow = layer == 0 ? kRim : 0;
+        for (int k = 0; k < flat.pieces; ++k) {
+            const Piece &piece = shape.outline->piece[k];
+            flat.corners[k] = piece.corners;
+            for (int i = 0; i < piece.corners; ++i) {
+                const float *q = piece.at[i];
+                float before[2];
+                float after[2];
+                outward(piece.at[(i + piece.corners - 1) % piece.corners], q, before);
+                outward(q, piece.at[(i + 1) % piece.corners], after);
+                const float miter = grow / (1 + before[0] * after[0] + before[1] * after[1]);
+                const float x = q[0] + miter * (before[0] + after[0]);
+                const float y = q[1] + miter * (before[1] + after[1]);
+                flat.at[layer][k][i][0] = x * c - y * s;
+                flat.at[layer][k][i][1] = x * s + y * c;
+            }
         }
     }
-    const Outline &outline = kOutlines[colour];
-    for (int i = 0; i < outline.count; ++i)
-        glVertex2f(size * outline.corner[i][0], size * outline.corner[i][1]);
+    return flat;
+}
+
+const Flat &flatShape(int colour) {
+    static const Flat flats[4] = {flatten(kShapes[1]), flatten(kShapes[2]), flatten(kShapes[3]),
+                                  flatten(kShapes[4])};
+    return flats[colour - 1];
+}
+
+// Where a shape lies: its centre and the directions of its x and y, each one
+// shape unit long, and `lift`, how far its fill stands before its rim, so that
+// the depth test puts the fill over the rim (zero where no depth is tested).
+struct Frame {
+    float centre[3], x[3], y[3], lift[3];
+};
+
+// The triangles of a block value's shape, rim in white then fill in black,
+// inside a GL_TRIANGLES batch: the colour goes with the vertices, and a colour
+// changed between batches would make the renderer flush what it has queued.
+void emitShape(int colour, const Frame &frame) {
+    if (colour < Red || colour > LightBlue) return;
+    const Flat &flat = flatShape(colour);
+    for (int layer = 0; layer < 2; ++layer) {
+        const float grey = layer == 0 ? 1.0f : 0.0f;
+        glColor4f(grey, grey, grey, 1);
+        for (int k = 0; k < flat.pieces; ++k) {
+            for (int i = 1; i + 1 < flat.corners[k]; ++i) {
+                for (const int corner : {0, i, i + 1}) {
+                    const float *at = flat.at[layer][k][corner];
+                    float point[3];
+                    for (int axis = 0; axis < 3; ++axis)
+                        point[axis] = frame.centre[axis] + at[0] * frame.x[axis] +
+                                      at[1] * frame.y[axis] + layer * frame.lift[axis];
+                    glVertex3fv(point);
+                }
+            }
+        }
+    }
+}
+
+// The faces of a cube that can carry a shape, by their outward normal, with
+// the shape's x and y on each. A shape's y points up the screen on every face
+// the player sees (a top face is seen from above, so its y runs toward the far
+// end), so the two triangles never look like each other. The back face is
+// never seen.
+struct Face {
+    signed char normal[3], x[3], y[3];
+};
+constexpr int kFaceCount = 5;
+constexpr Face kFaces[kFaceCount] = {
+    {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},   // front
+    {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}},  // top
+    {{0, -1, 0}, {1, 0, 0}, {0, 0, 1}},  // bottom
+    {{1, 0, 0}, {0, 0, -1}, {0, 1, 0}},  // right
+    {{-1, 0, 0}, {0, 0, 1}, {0, 1, 0}},  // left
+};
+constexpr unsigned kPreviewFaces = 1U << 0 | 1U << 1 | 1U << 4;  // front, top, left
+// How far a shape's rim stands before its face, and its fill before its rim,
+// in cube edges.
+constexpr float kLift = 0.007f;
+
+// The shapes of a block value on the faces of `faces` (bits by kFaces) of a
+// cube of edge `size` centred on the origin, in one batch.
+void shapesOnFaces(int colour, float size, unsigned faces) {
+    glBegin(GL_TRIANGLES);
+    for (int f = 0; f < kFaceCount; ++f) {
+        if ((faces >> f & 1U) == 0) continue;
+        const Face &face = kFaces[f];
+        Frame frame{};
+        for (int axis = 0; axis < 3; ++axis) {
+            frame.centre[axis] = face.normal[axis] * size * (0.5f + kLift);
+            frame.x[axis] = face.x[axis] * size * kUnit;
+            frame.y[axis] = face.y[axis] * size * kUnit;
+            frame.lift[axis] = face.normal[axis] * size * kLift;
+        }
+        emitShape(colour, frame);
+    }
     glEnd();
+}
+
+float dot(const signed char a[3], const float b[3]) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+// The faces (bits by kFaces) of the tunnel cube at (side, row, col) that are
+// turned toward the eye and not pressed against another block of its wall.
+unsigned shownFaces(int side, int row, int col) {
+    float centre[3];
+    blockCentre(side, row, col, centre);
+    const float toEye[3] = {-centre[0], -centre[1], kEyeDistance - centre[2]};
+    unsigned shown = 0;
+    for (int f = 0; f < kFaceCount; ++f)
+        if (dot(kFaces[f].normal, toEye) > kCubeEdge / 2) shown |= 1U << f;
+    const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const auto &step : steps) {
+        const int r = row + step[0];
+        const int c = col + step[1];
+        if (r < 0 || r >= kRows || c < 0 || c >= kColumns || shownWalls()[side][r][c] == Empty)
+            continue;
+        float next[3];
+        blockCentre(side, r, c, next);
+        const float apart[3] = {next[0] - centre[0], next[1] - centre[1], next[2] - centre[2]};
+        for (int f = 0; f < kFaceCount; ++f)
+            if (dot(kFaces[f].normal, apart) > kCubeEdge / 2) shown &= ~(1U << f);
+    }
+    return shown;
 }
 
 }  // namespace
 
 void drawColourAidGrid() {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glColor4f(0, 0, 0, 1);  // opaque black reads on every fill
+    glBegin(GL_TRIANGLES);
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
-            const int k = game.board[game.viewSide][r][c];
-            if (k == Empty) continue;
-            glPushMatrix();
-            glTranslatef(kGridLeft + kGridCell * c + kHalfCell, kGridCell * r + kHalfCell, 0);
-            drawShape(k, kGridShape);
-            glPopMatrix();
+            constexpr float kHalfCell = kGridCell / 2.0f;
+            constexpr float kScale = kBlockInGrid * kUnit;
+            const Frame frame = {
+                {kGridLeft + kGridCell * c + kHalfCell, kGridCell * r + kHalfCell, 0},
+                {kScale, 0, 0},
+                {0, kScale, 0},
+                {0, 0, 0}};
+            emitShape(game.board[game.viewSide][r][c], frame);
         }
     }
+    glEnd();
 }
 
-void drawColourAidCubes() {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glColor4f(0, 0, 0, 1);
-    for (int side = 0; side < kSides; ++side) {
-        for (int row = 0; row < kRows; ++row) {
-            for (int col = 0; col < kColumns; ++col) {
-                const int k = shownWalls()[side][row][col];
-                if (k == Empty) continue;
-                float centre[3];
-                blockCentre(side, row, col, centre);
-                glPushMatrix();
-                glTranslatef(centre[0], centre[1], centre[2] + kFrontFace);
-                drawShape(k, kCubeShape);
-                glPopMatrix();
-            }
-        }
-    }
+void drawPreviewShapes(int colour, float size) { shapesOnFaces(colour, size, kPreviewFaces); }
+
+void drawCubeShapes(int side, int row, int col) {
+    shapesOnFaces(shownWalls()[side][row][col], kCubeEdge, shownFaces(side, row, col));
 }

@@ -95,9 +95,48 @@ void drawRowPreview() {
         glRotatef(20, 0, 1, 0);
         if (k >= 1 && k <= 4) glBindTexture(GL_TEXTURE_2D, textures[k]);
         drawTexturedCube(65);
+        if (game.colourAid == 1) {
+            glDisable(GL_TEXTURE_2D);  // the shapes in their own black and white
+            drawPreviewShapes(k, 65);
+            glEnable(GL_TEXTURE_2D);
+        }
         glPopMatrix();
     }
     glDisable(GL_CULL_FACE);
+}
+
+// Four strips, a ring `width` pixels wide from `inset` pixels inside the edges
+// of the cell whose corner is (x, y), inside a GL_QUADS batch.
+void cellRing(int x, int y, int inset, int width) {
+    const int left = x + inset;
+    const int bottom = y + inset;
+    const int right = x + kGridCell - inset;
+    const int top = y + kGridCell - inset;
+    const int strips[4][4] = {{left, bottom, right, bottom + width},
+                              {left, top - width, right, top},
+                              {left, bottom + width, left + width, top - width},
+                              {right - width, bottom + width, right, top - width}};
+    for (const auto &strip : strips) {
+        glVertex3i(strip[0], strip[1], 0);
+        glVertex3i(strip[2], strip[1], 0);
+        glVertex3i(strip[2], strip[3], 0);
+        glVertex3i(strip[0], strip[3], 0);
+    }
+}
+
+// The keyboard's cursor: its cell ringed in black over the white gap and the
+// block's edge, with a white ring inside that, so that one of the two stands
+// out on every block colour and on the empty ground.
+void drawGridCursor() {
+    const int x = kGridLeft + kGridCell * game.cursorColumn;
+    const int y = kGridCell * game.cursorRow;
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glBegin(GL_QUADS);
+    glColor3f(0, 0, 0);
+    cellRing(x, y, 0, 3);
+    glColor3f(1, 1, 1);
+    cellRing(x, y, 3, 2);
+    glEnd();
 }
 
 }  // namespace
@@ -144,6 +183,7 @@ void drawPanel() {
 
     if (game.gameOver != 1) drawFlatGrid();
     if (game.gameOver != 1 && game.colourAid == 1) drawColourAidGrid();
+    if (game.gameOver != 1 && game.cursorShown == 1) drawGridCursor();
 
     // The preview is opaque (white under opaque textures), so blending would
     // give back its own colours: it is drawn without.

@@ -60,7 +60,7 @@ void drawView() {
     glClearColor(0, 0, 0, 0);
     // The mouth (z = 0) lies on the near plane; the far end 2 units behind it.
     glLoadIdentity();
-    glTranslatef(0, 0, -1.5f);
+    glTranslatef(0, 0, -kEyeDistance);
     drawBackdrop();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -71,7 +71,6 @@ void drawView() {
     glShadeModel(GL_FLAT);
     drawBoard3D();
     glShadeModel(GL_SMOOTH);
-    if (game.colourAid == 1) drawColourAidCubes();
     glFlush();
     glutSwapBuffers();
     glDisable(GL_BLEND);
@@ -111,7 +110,9 @@ void drawBoard3D() {
     // cube: neighbours share edges, and drawing all edges first would change
     // which cube's colour such an edge shows. The edges have a line list of
     // their own, so no polygon-mode switch lies between the two, and each
-    // colour has its lists, so no colour change either.
+    // colour has its lists, so no colour change either. The colour aid's shapes
+    // follow their own cube's faces, so that nearer cubes lie over them as they
+    // lie over the cube.
     for (int row = 0; row < kRows; ++row) {
         for (int side = 0; side < kSides; ++side) {
             for (int col = 0; col < kColumns; ++col) {
@@ -122,6 +123,7 @@ void drawBoard3D() {
                 glPushMatrix();
                 glTranslatef(centre[0], centre[1], centre[2]);
                 drawCube(c);
+                if (game.colourAid == 1) drawCubeShapes(side, row, col);
                 glPopMatrix();
             }
         }

@@ -1,5 +1,10 @@
 #pragma once
 
+// The tunnel's cubes' edge, and how far before the tunnel's mouth (z = 0) the
+// eye looks down it.
+constexpr float kCubeEdge = 0.3f;
+constexpr float kEyeDistance = 1.5f;
+
 // Display routine of the view window: the credits while the program ends, the
 // high-score table while it is asked for, else the tunnel.
 void drawView();

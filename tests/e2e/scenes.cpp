@@ -33,12 +33,14 @@ bool setScene(const std::string &name) {
         game.level = 3;
         game.points = 1230;
         game.rowsLeft = 7;
-    } else if (name == "aid") {  // the colour aid's shapes on the far row and a
-        game.colourAid = 1;      // checkerboard near the mouth: each face can be seen
-        for (auto &side : game.board)
+    } else if (name == "aid") {        // the colour aid's shapes on the full far row and
+        game.colourAid = 1;            // a checkerboard up to the mouth: cubes at every
+        for (auto &side : game.board)  // depth with every kind of face in sight
             for (int row = 1; row < kRows; ++row)
                 for (int col = 0; col < kColumns; ++col)
-                    if (row < 4 || (row + col) % 2) side[row][col] = Empty;
+                    if ((row + col) % 2) side[row][col] = Empty;
+    } else if (name == "plain") {  // the same without the aid, to find its shapes
+        game.colourAid = 0;
     } else {
         return false;
     }

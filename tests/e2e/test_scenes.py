@@ -1,25 +1,68 @@
 # The game's own drawing routines in known scenes (the `scenes` program: a full
 # tunnel, the colour aid's shapes), each whole window compared pixel for pixel
 # with reference/scene-NAME.png. A faster way of drawing must keep every picture.
+# The aid's shapes, found as what it changes in its scene, are also measured.
 
+import itertools
 import os
 import subprocess
 
 import harness
-from harness import check
+from harness import GAME, check
 
 BINARY = os.environ.get("TW_SCENES", os.path.join(os.path.dirname(harness.BINARY), "tests", "scenes"))
+
+
+def grey(rgb):  # the luma a greyscale screen shows
+    return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2]
+
+
+def blobs(points):  # the points, in groups joined side by side
+    left, groups = set(points), []
+    while left:
+        todo, group = [left.pop()], []
+        while todo:
+            x, y = todo.pop()
+            group.append((x, y))
+            for near in [(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)]:
+                if near in left:
+                    left.remove(near)
+                    todo.append(near)
+        groups.append(group)
+    return groups
+
+
+def shapes_tell_apart(aid, plain):
+    # The first four cells of the flat grid's bottom row hold the four colours: any
+    # two of their shapes (the pixels the aid changes) differ in at least 35 % of
+    # the pixels they cover between them. In grey, every shape, or any sizable part
+    # of one that shows past nearer cubes, differs from its face somewhere by a
+    # tenth of the range; smaller slivers behind two cubes fade as they do in colour.
+    masks = [{(x - 30 * c, y) for x in range(10 + 30 * c, 40 + 30 * c) for y in range(30)
+              if aid.panel(x, y) != plain.panel(x, y)} for c in range(4)]
+    for a, b in itertools.combinations(masks, 2):
+        check(len(a ^ b) >= 0.35 * len(a | b), "two shapes differ in %d of %d pixels"
+              % (len(a ^ b), len(a | b)))
+    changed = [(x, y) for x in range(GAME[0], GAME[0] + GAME[2])
+               for y in range(GAME[1], GAME[1] + GAME[3]) if aid.pixel(x, y) != plain.pixel(x, y)]
+    for blob in blobs(changed):
+        contrast = max(abs(grey(aid.pixel(*p)) - grey(plain.pixel(*p))) for p in blob)
+        check(len(blob) < 20 or contrast >= 25, "a shape at %s fades in grey" % (blob[0],))
+
 
 with harness.Display() as display, harness.Game(display) as game:
     env = {**display.env(), "LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy"}
     proc = subprocess.Popen([BINARY], cwd=game.workdir, env=env, text=True, stdin=subprocess.PIPE,
                             stdout=subprocess.PIPE)
-    for scene in ["full", "aid"]:
+    shots = {}
+    for scene in ["full", "aid", "plain"]:  # plain: the aid's scene without it
         print(scene, file=proc.stdin, flush=True)
         check(proc.stdout.readline() == "drawn\n", "scene %s not drawn" % scene)
-        wrong = game.screenshot().differs("scene-" + scene, harness.GAME)
+        shots[scene] = game.screenshot()
+        wrong = scene != "plain" and shots[scene].differs("scene-" + scene, GAME)
         check(not wrong, "scene %s differs from its reference in %d pixels" % (scene, wrong))
     proc.stdin.close()
     check(proc.wait(20) == 0, "the scene program failed")
+    shapes_tell_apart(shots["aid"], shots["plain"])
 
-print("scenes: all pictures as their references")
+print("scenes: all pictures as their references, the aid's shapes told apart")

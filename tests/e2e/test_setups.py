@@ -1,8 +1,9 @@
 # The game among hostile files and odd desktops: block pictures that are missing,
 # pipes or absurdly large; a table the player may not read or a folder it may
 # not write; a game over that earns no place, with clips that are broken, a pipe
-# or absurdly large; two games saving at once; a window manager that has exited,
-# and a resized window. Each starts a game of its own.
+# or absurdly large; two games saving at once; windows scaled and minimised; a
+# player without a mouse; a window manager that has exited. Each starts a game of
+# its own.
 
 import os
 import pathlib
@@ -11,7 +12,7 @@ import subprocess
 import time
 
 import harness
-from harness import CYAN, VIEW, WHITE, check, lit_rows
+from harness import CYAN, GRID, VIEW, WHITE, check, lit_rows
 
 
 def table_file(path, score):  # ten places of `score`, as scores.dat holds them
@@ -170,10 +171,19 @@ def slow_sync(seconds):
             "-e", "inject=fsync:delay_enter=%d:when=1" % (seconds * 1e6)]
 
 
+def window_of(game):
+    return game.display.run("xdotool", "search", "--onlyvisible", "--name",
+                            "Tumblewell").stdout.split()[0]
+
+
 def resize(game, width, height):
-    window = game.display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
-    game.display.run("xdotool", "windowsize", window.stdout.split()[0], width, height)
+    game.display.run("xdotool", "windowsize", window_of(game), width, height)
     time.sleep(0.6)  # shaped and drawn
+
+
+def size_of(game):  # "WIDTHxHEIGHT" of the game's window
+    info = game.display.run("xwininfo", "-id", window_of(game)).stdout
+    return "%sx%s" % tuple(info.split(side + ":")[1].split()[0] for side in ("Width", "Height"))
 
 
 def scaled_windows():
@@ -182,13 +192,12 @@ def scaled_windows():
     # a click on a doubled cell takes the right group away (the red pair at Bottom's
     # far left corner). At 1000 by 600 the picture keeps its size between grey
     # margins: the Scores button answers where it is drawn, the margin where an
-    # unscaled one stands does not. Shrunk to a pixel and back, the paused game
-    # shows exactly what it did.
+    # unscaled one stands does not; F11 fills the screen and F11 or Escape gives the
+    # window its size back. Shrunk to a pixel and back, the paused game shows
+    # exactly what it did.
     with harness.Display(size=(1700, 1300)) as display, harness.Game(display) as game:
         game.start(args=["--scale", "2"])
-        window = display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
-        size = display.run("xdotool", "getwindowgeometry", window.stdout.split()[0]).stdout
-        check("Geometry: 1600x1200" in size, size)
+        check(size_of(game) == "1600x1200", "--scale 2 opened a window of " + size_of(game))
         shot = game.screenshot()
 
         def doubled(px, py):  # the screen pixel of panel point (px, py) in the doubled picture
@@ -212,6 +221,11 @@ def scaled_windows():
         game.click_panel(76, 571)
         time.sleep(0.5)
         check(table(game.screenshot()), "a click in the margin acted")
+        for key, size in ("F11", "1700x1300"), ("F11", "1000x600"), ("F11", "1700x1300"), (
+                "Escape", "1000x600"):  # full screen and back to the size it had
+            game.keys(key)
+            time.sleep(0.5)
+            check(size_of(game) == size, "after %s the window is %s" % (key, size_of(game)))
 
         game.click_panel(76 + 100, 571)  # the tunnel again
         game.click_panel(76 + 100, 481)  # paused
@@ -220,6 +234,24 @@ def scaled_windows():
         resize(game, 1, 1)
         resize(game, 800, 600)
         check(game.screenshot() == paused, "the picture changed through a window of 1 by 1")
+
+
+def keys_alone(display):
+    # A game played from the keyboard. The first arrow shows the cursor on the
+    # bottom-left cell, which Down and Left cannot take it past; there, on Bottom,
+    # Space is refused while p pauses, and once p resumes it takes the red pair away
+    # as a click does (reference/clicked.png, but for the cursor's cell). Up and
+    # Right stop at the top-right cell; Ctrl+N deals Bottom's four full rows anew.
+    with harness.Game(display) as game:
+        game.start()
+        game.keys("d", "Down", "Left", "Down", "p", "space")
+        check(all(game.screenshot().grid()[3]), "Space took blocks away while paused")
+        game.keys("p", "space")
+        game.same("clicked", GRID, skip=(GRID[0], GRID[1] + GRID[3] - 30, 30, 30))
+        game.keys(*["Up"] * 8, *["Right"] * 6)
+        game.expect(lambda shot: shot.panel(131, 195) == (0, 0, 0), "no cursor top right", 5)
+        game.keys("ctrl+n", "d")
+        game.expect(lambda shot: all(shot.grid()[3]), "Ctrl+N dealt no new walls", 5)
 
 
 def stale_window_manager(display):
@@ -269,6 +301,7 @@ with harness.Display() as display:
     refused_textures(display)
     no_place(display, unreadable_table(display))
     saves_at_once(display)
+    keys_alone(display)
     scaled_windows()
     stale_window_manager(display)  # last: the window manager leaves the display changed
 

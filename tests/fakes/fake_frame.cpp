@@ -35,6 +35,8 @@ void drawPanel() {
 void drawView() { fake.calls.push_back("drawView"); }
 void showCredits() { fake.calls.push_back("showCredits"); }
 void requestViewRedraw() { fake.calls.push_back("requestViewRedraw"); }
+void toggleFullScreen() { fake.calls.push_back("toggleFullScreen"); }
+void leaveFullScreen() { fake.calls.push_back("leaveFullScreen"); }
 void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int, int, const char *note) {
     fake.calls.push_back("drawScoreScreen");
     std::copy(table, table + kScorePlaces, fake.table);

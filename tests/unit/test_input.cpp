@@ -51,23 +51,27 @@ char outcome(int px, int py, char key) {
 
 TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
     // New Game, Sound, the scores, Pause, Speed +, Speed -, Left, Top, Right,
-    // Bottom, Exit, a pair of blocks on the grid, then the keys.
+    // Bottom, Exit, a pair of blocks on the grid, then the keys: the walls' and
+    // n, then the buttons' (Ctrl+N, m, h, p, +, -, x) and Space and Enter on the
+    // cursor's cell, which each do what their button or the click does.
     const struct {
         int px, py;
         char key;
     } events[] = {{60, 540, 0},  {60, 510, 0}, {60, 570, 0}, {60, 480, 0},  {40, 450, 0},
                   {120, 450, 0}, {40, 280, 0}, {80, 310, 0}, {120, 280, 0}, {80, 250, 0},
                   {60, 420, 0},  {15, 5, 0},   {0, 0, 's'},  {0, 0, 'e'},   {0, 0, 'f'},
-                  {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 'D'},  {0, 0, 'q'}};
+                  {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 14},   {0, 0, 'm'},   {0, 0, 'h'},
+                  {0, 0, 'p'},   {0, 0, '+'},  {0, 0, '-'},  {0, 0, 'x'},   {0, 0, ' '},
+                  {0, 0, '\r'},  {0, 0, 'D'},  {0, 0, 'q'}};
     const struct {
         Flag paused, gameOver;
         int highScoreView, exitState;
         const char *outcomes;
-    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAA-Q"},   // playing
-                 {1, 0, 0, 0, "AAAAAARRRRA-----A-Q"},   // paused
-                 {1, 0, 1, 0, "AAARRRRRRRA-----A-Q"},   // the high scores
-                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAA-Q"},   // game over
-                 {0, 1, 0, 1, "--R-RR----Q-AAAAA-Q"}};  // the credits
+    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAAAAAAAAAAA-Q"},   // playing
+                 {1, 0, 0, 0, "AAAAAARRRRA-----AAAAAAAA---Q"},   // paused
+                 {1, 0, 1, 0, "AAARRRRRRRA-----AAAARRRA---Q"},   // the high scores
+                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAAAAAAAAA---Q"},   // game over
+                 {0, 1, 0, 1, "--R-RR----Q-AAAAA--R-RRQ---Q"}};  // the credits
     for (const auto &m : modes) {
         std::string outcomes;
         for (const auto &e : events) {
@@ -76,6 +80,7 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
                 std::tie(m.paused, m.gameOver, m.highScoreView, m.exitState);
             game.viewSide = e.py == 250 || e.key == 'd' ? Top : Bottom;  // so Bottom is a change
             game.board[game.viewSide][0][0] = game.board[game.viewSide][0][1] = Red;
+            game.cursorShown = 1;  // on that pair
             outcomes += outcome(e.px, e.py, e.key);
         }
         EXPECT_EQ(outcomes, m.outcomes);
@@ -145,6 +150,35 @@ TEST_F(Input, EventsFasterThanFramesAllActButThePanelIsDrawnOnceARefresh) {
     EXPECT_EQ(game.colourAid, 1);
 }
 
+TEST_F(Input, ArrowsMoveTheCursorWithinTheGridAndSpaceClicksItsCell) {
+    type(" \r");  // no cursor yet, nothing to click
+    EXPECT_EQ(fake.calls, Calls());
+    // The first arrow only shows the cursor, on the bottom-left cell; then it
+    // moves a cell a press, redrawn each time, and stops at the edges.
+    const struct {
+        int key, presses, row, column, redraws;
+    } moves[] = {{GLUT_KEY_RIGHT, 1, 0, 0, 1}, {GLUT_KEY_DOWN, 2, 0, 0, 0},
+                 {GLUT_KEY_LEFT, 2, 0, 0, 0},  {GLUT_KEY_UP, 9, 6, 0, 6},
+                 {GLUT_KEY_RIGHT, 9, 6, 4, 4}, {GLUT_KEY_DOWN, 2, 4, 4, 2},
+                 {GLUT_KEY_LEFT, 1, 4, 3, 1}};
+    for (const auto &m : moves) {
+        fake.calls.clear();
+        for (int i = 0; i < m.presses; ++i) onSpecialKey(m.key, 0, 0);
+        EXPECT_EQ(game.cursorRow, m.row) << m.key;
+        EXPECT_EQ(game.cursorColumn, m.column) << m.key;
+        EXPECT_EQ(fake.count("drawPanel"), m.redraws) << m.key;
+    }
+    // It keeps its cell on another wall, and arrows mean nothing while a name is
+    // typed; Enter clicks the cell under it.
+    type("f");
+    game.nameState = 1;
+    onSpecialKey(GLUT_KEY_UP, 0, 0);
+    game.nameState = 0;
+    game.board[Right][4][3] = game.board[Right][4][2] = Green;
+    type("\r");
+    EXPECT_EQ(game.points, 20);
+}
+
 TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
     game.gameOver = 1;
     game.nameState = game.colourAid = 1;
@@ -157,7 +191,9 @@ TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
     EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqr");
     EXPECT_EQ(game.nameState, 1);
     // Each key asks the view to show the name as it now stands, and nothing else.
-    EXPECT_EQ(fake.calls, Calls(38, "requestViewRedraw"));
+    // (Escape is no letter: it leaves full screen, as it does in play.)
+    EXPECT_EQ(fake.count("requestViewRedraw"), 37);
+    EXPECT_EQ(fake.calls[7], "leaveFullScreen");
     type("\r");
     EXPECT_EQ(game.nameState, 2);
     EXPECT_EQ(fake.calls.back(), "drawView");  // stored at once, before any later key
