@@ -1,7 +1,9 @@
 // Time to draw one control-panel frame and one full tunnel frame (140 cubes),
-// in the game's own windows. Run from the repository root under an X server.
+// in the game's own windows, at 800 by 600 and scaled twice. Run from the
+// repository root under an X server whose screen holds 1600 by 1200.
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include "app/startup.h"
 #include "game/game_state.h"
@@ -49,6 +51,31 @@ BENCHMARK(BM_TunnelFrame)->Unit(benchmark::kMicrosecond);
 // middle, and on the front faces of the row at the mouth.
 void BM_TunnelFrameAid(benchmark::State &state) { tunnelFrames(state, 1); }
 BENCHMARK(BM_TunnelFrameAid)->Unit(benchmark::kMicrosecond);
+
+// The same frames in a window of 1600 by 1200, the picture scaled twice: four
+// times the pixels, which should cost no more than four and a half times.
+void resizeWindow(int width, int height) {
+    glutSetWindow(game.mainWindow);
+    glutReshapeWindow(width, height);
+    for (int i = 0; i < 50; ++i) {  // shaped, the view too
+        glutMainLoopEvent();
+        usleep(5000);
+    }
+}
+
+void BM_PanelFrameDoubled(benchmark::State &state) {
+    resizeWindow(1600, 1200);
+    BM_PanelFrame(state);
+    resizeWindow(800, 600);
+}
+BENCHMARK(BM_PanelFrameDoubled)->Unit(benchmark::kMicrosecond);
+
+void BM_TunnelFrameDoubled(benchmark::State &state) {
+    resizeWindow(1600, 1200);
+    tunnelFrames(state, 0);
+    resizeWindow(800, 600);
+}
+BENCHMARK(BM_TunnelFrameDoubled)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

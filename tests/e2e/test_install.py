@@ -88,8 +88,32 @@ with tempfile.TemporaryDirectory() as scratch:
         game.keys("n")  # the level's clip comes from the installed data
         time.sleep(1)
         check("Couldn't" not in game.output("stderr"), "stderr: " + game.output("stderr"))
+        game.keys("c")  # remembered in the settings file
         check(sorted(os.listdir(game.workdir)) == ["stderr", "stdout"],
               "the game wrote into its working folder: %s" % os.listdir(game.workdir))
+        game.keys("q")
+        game.proc.wait(10)
+
+    # The next run starts with the colour aid on, even with a line added to the
+    # file that it cannot use (said once), and keeps that line and another it does
+    # not know when c is pressed again.
+    settings = home + "/.config/tumblewell/settings"
+    with open(settings) as text:
+        written = text.read()
+    check("\ncolour-aid = on\n" in written, "the settings file holds %r" % written)
+    with open(settings, "a") as text:
+        text.write("volume = 11\nloud\n")
+    with harness.Display() as display, harness.Game(display, binary=binary,
+                                                    env={"HOME": home}) as game:
+        game.start()
+        check(sum(game.screenshot().panel(25, 15)) < 60, "the colour aid was not remembered")
+        check(game.output("stderr") == "tumblewell: %s: line 4 (\"loud\") is no setting; the "
+              "defaults hold for it\n" % settings, "stderr %r" % game.output("stderr"))
+        game.keys("c")
+        time.sleep(0.3)
+        with open(settings) as text:
+            check(text.read() == written.replace("= on", "= off") + "volume = 11\nloud\n",
+                  "the settings file was rewritten as %r" % open(settings).read())
 
     # The package: everything under /usr, Depends from the linked libraries,
     # and nothing lintian counts as an error or a warning.
