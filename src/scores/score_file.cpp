@@ -94,7 +94,12 @@ std::string followLinks(std::string path) {
         const ssize_t n = readlink(path.c_str(), target, sizeof target);
         if (n <= 0 || static_cast<std::size_t>(n) == sizeof target) break;  // no link: the file
         const std::string to(target, static_cast<std::size_t>(n));
-        path = to[0] == '/' ? to : folderOf(path) + to;
+        if (to[0] == '/') {
+            path = to;
+        } else {
+            path = folderOf(path);
+            path += to;
+        }
     }
     return path;
 }
