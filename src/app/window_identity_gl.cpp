@@ -52,6 +52,12 @@ void identifyWindow() {
     if (state != nullptr) XFree(state);
     if (type != None) {
         XWithdrawWindow(display, window, DefaultScreen(display));
+        // That unmapping is the game's own doing, not the player leaving the
+        // window, which would pause the game: its notice is dropped.
+        XSync(display, False);
+        XEvent unmapped;
+        while (XCheckTypedWindowEvent(display, window, UnmapNotify, &unmapped) == True) {
+        }
         XMapWindow(display, window);
     }
     XFlush(display);

@@ -274,14 +274,16 @@ def stale_window_manager(display):
         window = display.run("xdotool", "search", "--name", "Tumblewell").stdout.split()[0]
         seen = display.run("xprop", "-id", window, "_OB_APP_CLASS").stdout
         check('"Tumblewell"' in seen, "openbox took the window in without its class: " + seen)
-        # Minimised, the game pauses; shown again it stays paused, Pause pressed in,
-        # and nothing moves for ticks on end.
+        # It runs (the window taken in anew must not pause it). Minimised, the game
+        # pauses; shown again it stays paused, Pause pressed in, and nothing moves
+        # for ticks on end.
+        where = display.run("xwininfo", "-id", window).stdout  # inside the frame
+        x, y = (int(where.split("Absolute upper-left %s:" % axis)[1].split()[0]) for axis in "XY")
+        game.expect(lambda shot: shot.pixel(x + 331, y + 559) != harness.GROUND, "no block came")
         display.run("xdotool", "windowminimize", "--sync", window)
         time.sleep(2.5)
         display.run("xdotool", "windowactivate", "--sync", window)
         time.sleep(1)  # drawn
-        where = display.run("xwininfo", "-id", window).stdout  # inside the frame
-        x, y = (int(where.split("Absolute upper-left %s:" % axis)[1].split()[0]) for axis in "XY")
         game.same("pressed", (x + 30, y + 100, 95, 35))
         shown = game.screenshot()
         time.sleep(2.5)
