@@ -14,16 +14,18 @@ namespace {
 
 int printHelp(const char *value, std::FILE *out, std::FILE *err);
 int printVersion(const char *value, std::FILE *out, std::FILE *err);
-int complain(std::FILE *err, const char *before, const char *what, const char *after);
-
 int startWithColourAid(const char *, std::FILE *, std::FILE *) {
     game.colourAid = 1;
     return kStartGame;
 }
 
 int startScaled(const char *value, std::FILE *, std::FILE *err) {
-    if (value[0] < '1' || value[0] > '4' || value[1] != '\0')
-        return complain(err, "option '--scale' takes a whole number from 1 to 4, not ", value, "");
+    if (value[0] < '1' || value[0] > '4' || value[1] != '\0') {
+        std::fprintf(err,
+                     "tumblewell: option '--scale' takes a whole number from 1 to 4, not '%s'\n",
+                     value);
+        return 2;
+    }
     windowChoice.askedScale = value[0] - '0';
     return kStartGame;
 }

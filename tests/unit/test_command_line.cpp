@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/window_size.h"
 #include "game/game_state.h"
 
 namespace {
@@ -86,6 +87,21 @@ TEST(CommandLine, OptionsCarriedOutPassedOnOrRefused) {
         EXPECT_EQ(got.err, *c.firstLine ? c.firstLine + hint : "") << row;
         EXPECT_EQ(got.out.substr(0, std::string(c.out).size()), c.out) << row;
         EXPECT_EQ(game.colourAid, c.colourAid) << row;
+    }
+}
+
+// The window's options; a scale that is no whole number from 1 to 4 is refused
+// in one line.
+TEST(CommandLine, TheWindowStartsScaledOrInFullScreen) {
+    EXPECT_EQ(read({"--scale=3", "--fullscreen"}).status, kStartGame);
+    EXPECT_EQ(windowChoice.askedScale, 3);
+    EXPECT_TRUE(windowChoice.askedFullScreen);
+    for (const char *bad : {"0", "5", "1.5", "2x", ""}) {
+        const Result got = read({"--scale", bad});
+        EXPECT_EQ(got.status, 2) << bad;
+        EXPECT_EQ(got.err, std::string("tumblewell: option '--scale' takes a whole number from 1 "
+                                       "to 4, not '") +
+                               bad + "'\n");
     }
 }
 
