@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev \
               libsdl1.2-dev libx11-dev libgtest-dev python3 x11-utils
 PACKAGE_DEPS := dpkg-dev
-TEST_DEPS  := xvfb xdotool imagemagick faketime strace openbox libgl1-mesa-dri clang libclang-rt-14-dev \
+TEST_DEPS  := xvfb xdotool imagemagick faketime openbox libgl1-mesa-dri clang libclang-rt-14-dev \
               clang-tidy cppcheck desktop-file-utils appstream man-db lintian $(PACKAGE_DEPS)
 PREFIX     ?= /usr/local
 

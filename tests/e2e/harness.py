@@ -182,10 +182,14 @@ class Game:
     def running(self):
         return self.proc is not None and self.proc.poll() is None
 
+    def window(self):  # the id of the game's window, "" until it shows
+        found = self.display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell")
+        return (found.stdout.split() or [""])[0]
+
     def wait_window(self):
         for _ in range(300):
             check(self.running(), "the game ended early: %r" % self.output("stderr"))
-            if self.display.run("xdotool", "search", "--onlyvisible", "--name", "Tumblewell").stdout:
+            if self.window():
                 return time.sleep(0.8)  # the first frames are drawn
             time.sleep(0.1)
         check(False, "no window named Tumblewell appeared")

@@ -4,7 +4,6 @@
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 #include <malloc.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -84,22 +83,19 @@ TEST_F(Sound, ElevenPlayTogetherTheTwelfthIsDroppedAndFinishedSlotsAreReused) {
 }
 
 TEST_F(Sound, AClipThatCannotBeLoadedIsReportedAndLeavesItsSlotFree) {
-    // Missing, not a WAV at all, a pipe (which must not hold the game up), a
-    // file far too big to read, one whose converted samples (8 times its size)
+    // Missing, not a WAV at all, one whose converted samples (8 times its size)
     // pass the bound, headers of no channels or a rate of 0 (which send SDL's
     // converter into a loop), and no memory for the conversion (a leak on that
-    // path is the leak checker's to find).
+    // path is the leak checker's to find). (Pipes and files too big to read are
+    // the setups script's, which sees the game go on and the memory they cost.)
     const std::size_t bytes = 4000;
     const std::string big = wav("big.wav", std::string(bytes, '\xc0'), kAudioRate / 2, 8, 1);
     std::ofstream(dir + "/text.wav") << "not a sound at all\n";
-    mkfifo((dir + "/pipe.wav").c_str(), 0600);
-    std::ofstream(dir + "/vast.wav").close();
-    std::filesystem::resize_file(dir + "/vast.wav", 200u << 20);
     wav("huge.wav", std::string(kMaxClipBytes / 8 + 1, '\x80'), kAudioRate / 2, 8, 1);
     wav("mute.wav", std::string(64, '\0'), kAudioRate, 16, 0);
     wav("still.wav", std::string(64, '\0'), 0);
-    for (const std::string name : {"/cake.wav", "/text.wav", "/pipe.wav", "/vast.wav", "/huge.wav",
-                                   "/mute.wav", "/still.wav", "/big.wav"}) {
+    for (const std::string name :
+         {"/cake.wav", "/text.wav", "/huge.wav", "/mute.wav", "/still.wav", "/big.wav"}) {
         soundBufferAlloc = [](std::size_t) -> void * { return nullptr; };
         testing::internal::CaptureStderr();
         playSound((dir + name).c_str());
@@ -125,8 +121,6 @@ TEST_F(Sound, ClipsStartWhileTheAudioThreadMixes) {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     SDL_AudioSpec spec;
     fillAudioSpec(spec);
-    ASSERT_EQ(spec.freq, kAudioRate);
-    ASSERT_EQ(spec.channels, kAudioChannels);
     ASSERT_EQ(SDL_OpenAudio(&spec, nullptr), 0) << SDL_GetError();
     SDL_PauseAudio(0);
     // A little under two callbacks long, so slots keep finishing mid-run: more

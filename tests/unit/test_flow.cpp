@@ -3,7 +3,6 @@
 // idle step's pacing.
 #include <algorithm>
 #include <cstdlib>
-#include <tuple>
 #include <utility>
 
 #include "fakes/fake_frame.h"
@@ -79,22 +78,6 @@ TEST_F(Flow, ARowOntoAFullWallEndsTheGame) {
     }
     newGame();
     EXPECT_EQ(&shownWalls(), &game.board);
-}
-
-// Hiding the window pauses a running game, and only that: a paused game stays
-// paused, a finished one and the credits are left alone.
-TEST_F(Flow, AHiddenWindowPausesARunningGame) {
-    const struct {
-        Flag paused, gameOver;
-        int exitState;
-    } cases[] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 1, 1}};
-    for (const auto &c : cases) {
-        resetWorld();
-        std::tie(game.paused, game.gameOver, game.exitState) =
-            std::tie(c.paused, c.gameOver, c.exitState);
-        pauseWhenHidden();
-        EXPECT_EQ(game.paused, c.gameOver == 1 ? 0 : 1) << &c - cases;
-    }
 }
 
 TEST_F(Flow, SkippedLevelsPayTheirBonusAndGetLongerAndFasterWhilePaused) {

@@ -34,14 +34,14 @@ auto watched() {
                            game.viewSide, game.exitState, game.points, game.rowsLeft);
 }
 
-// What a release or key did: 'A' its action ran, 'R' only the panel was
-// redrawn, '-' nothing beyond the redraw every mouse event makes, 'Q' the
-// program ended.
+// What a release or key (or for key 1, the window hidden) did: 'A' its action
+// ran, 'R' only the panel was redrawn, '-' nothing beyond the redraw every
+// mouse event makes, 'Q' the program ended.
 char outcome(int px, int py, char key) {
     const auto before = watched();
     fake.calls.clear();
     try {
-        key != 0 ? type(std::string(1, key)) : releaseAt(px, py);
+        key == 1 ? pauseWhenHidden() : key != 0 ? type(std::string(1, key)) : releaseAt(px, py);
     } catch (const QuitCalled &) {
         return 'Q';
     }
@@ -53,7 +53,8 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
     // New Game, Sound, the scores, Pause, Speed +, Speed -, Left, Top, Right,
     // Bottom, Exit, a pair of blocks on the grid, then the keys: the walls' and
     // n, then the buttons' (Ctrl+N, m, h, p, +, -, x) and Space and Enter on the
-    // cursor's cell, which each do what their button or the click does.
+    // cursor's cell, which each do what their button or the click does; last,
+    // the window hidden, which pauses only a running game.
     const struct {
         int px, py;
         char key;
@@ -62,16 +63,16 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
                   {60, 420, 0},  {15, 5, 0},   {0, 0, 's'},  {0, 0, 'e'},   {0, 0, 'f'},
                   {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 14},   {0, 0, 'm'},   {0, 0, 'h'},
                   {0, 0, 'p'},   {0, 0, '+'},  {0, 0, '-'},  {0, 0, 'x'},   {0, 0, ' '},
-                  {0, 0, '\r'},  {0, 0, 'D'},  {0, 0, 'q'}};
+                  {0, 0, '\r'},  {0, 0, 'D'},  {0, 0, 'q'},  {0, 0, 1}};
     const struct {
         Flag paused, gameOver;
         int highScoreView, exitState;
         const char *outcomes;
-    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAAAAAAAAAAA-Q"},   // playing
-                 {1, 0, 0, 0, "AAAAAARRRRA-----AAAAAAAA---Q"},   // paused
-                 {1, 0, 1, 0, "AAARRRRRRRA-----AAAARRRA---Q"},   // the high scores
-                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAAAAAAAAA---Q"},   // game over
-                 {0, 1, 0, 1, "--R-RR----Q-AAAAA--R-RRQ---Q"}};  // the credits
+    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAAAAAAAAAAA-QA"},   // playing
+                 {1, 0, 0, 0, "AAAAAARRRRA-----AAAAAAAA---Q-"},   // paused
+                 {1, 0, 1, 0, "AAARRRRRRRA-----AAAARRRA---Q-"},   // the high scores
+                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAAAAAAAAA---Q-"},   // game over
+                 {0, 1, 0, 1, "--R-RR----Q-AAAAA--R-RRQ---Q-"}};  // the credits
     for (const auto &m : modes) {
         std::string outcomes;
         for (const auto &e : events) {
@@ -147,7 +148,6 @@ TEST_F(Input, EventsFasterThanFramesAllActButThePanelIsDrawnOnceARefresh) {
     type("c");
     releaseAt(60, 540);  // New Game: its picture is shown before its second's wait
     EXPECT_EQ(fake.frames, 3);
-    EXPECT_EQ(game.colourAid, 1);
 }
 
 TEST_F(Input, ArrowsMoveTheCursorWithinTheGridAndSpaceClicksItsCell) {
