@@ -8,7 +8,7 @@ BUILD_DEPS := cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-me
               libsdl1.2-dev libx11-dev libgtest-dev python3 x11-utils
 PACKAGE_DEPS := dpkg-dev
 TEST_DEPS  := xvfb xdotool imagemagick faketime openbox libgl1-mesa-dri clang libclang-rt-14-dev \
-              clang-tidy cppcheck desktop-file-utils appstream man-db lintian $(PACKAGE_DEPS)
+              clang-tidy cppcheck desktop-file-utils appstream man-db lintian gdb $(PACKAGE_DEPS)
 PREFIX     ?= /usr/local
 
 .PHONY: all build run install package test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench
@@ -59,7 +59,8 @@ test: test-deps $(BUILD)/CMakeCache.txt
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 	$(MAKE) --no-print-directory soak SOAK_SECONDS=60
 
-# The real game under random play for SOAK_SECONDS (clock twenty times faster).
+# The real game under random play for SOAK_SECONDS (clock twenty times faster),
+# then storms of every kind of event on the real clock (STORM_SECONDS mixed).
 SOAK_SECONDS ?= 600
 soak: test-deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target tumblewell
@@ -81,9 +82,10 @@ test-tsan: test-deps
 	cmake --build $(BUILD)-tsan -j $(JOBS) --target sound_tests
 	cd $(BUILD)-tsan/tests && TSAN_OPTIONS=halt_on_error=1 TW_SOURCE_DIR=$(CURDIR) ./sound_tests
 
-# clang-tidy and cppcheck over the game's sources, from the normal build's
-# compile commands.
+# The layers of src/ (which folder may include which), then clang-tidy and
+# cppcheck over the game's sources, from the normal build's compile commands.
 lint: test-deps $(BUILD)/CMakeCache.txt
+	python3 tools/check_layers.py src
 	run-clang-tidy -quiet -p $(BUILD) '$(CURDIR)/src/.*' > $(BUILD)/clang-tidy.log 2>&1 \
 	    || { grep -E 'warning:|error:' -A3 $(BUILD)/clang-tidy.log; exit 1; }
 	cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability \

@@ -1,25 +1,14 @@
-// The program's window frame: the routines the rest of the game calls to end
-// the program or ask for a redraw of the tunnel view.
+// The program's window frame: the main loop that hands the player's events to
+// the game, runs the game's step when it has work and draws the windows it
+// marked, at most once a display refresh; and the end of the program.
 #pragma once
 
 // Closes the audio device and ends the process, with status 0 for an ordinary
 // quit; start-up passes a non-zero status when it cannot go on.
 [[noreturn]] void quitGame(int status = 0);
 
-// Asks GLUT to redraw the tunnel view on a later pass of the main loop. Leaves
-// the view window current.
-void requestViewRedraw();
-
-// Sets the timer of the idle step for when it next has work, replacing any
-// earlier one; with nothing due the program sleeps until an event. Called
-// after every step and every event, which may bring work forward.
-void scheduleStep();
-
-// F11: the game's window fills the screen, or goes back to the size it had.
-// Escape: back from full screen; in a window it does nothing. Remembered for
-// the next run.
-void toggleFullScreen();
-void leaveFullScreen();
+// The main loop; it never returns: the game ends in quitGame.
+[[noreturn]] void runMainLoop();
 
 // Fixed GL state of the control panel, set once at start-up.
 void initPanelGL();

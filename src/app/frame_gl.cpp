@@ -1,16 +1,22 @@
 #include <GL/freeglut.h>
+#include <GL/glx.h>
 #include <SDL/SDL.h>
+#include <X11/Xlib.h>
+#include <sys/select.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/frame.h"
-#include "app/input.h"
 #include "app/layout.h"
 #include "app/settings.h"
 #include "app/window_size.h"
+#include "game/clock.h"
 #include "game/flow.h"
 #include "game/game_state.h"
-#include "game/pacing.h"
+#include "game/window.h"
+#include "render/panel.h"
+#include "render/view.h"
 
 // In an AddressSanitizer build the leak check runs in quitGame, while the GL
 // driver is still loaded, so that its allocations can be told apart by library.
@@ -33,49 +39,66 @@ void quitGame(int status) {
     std::exit(status);  // SDL_Quit runs among the exit handlers
 }
 
-void requestViewRedraw() {
-    glutSetWindow(game.viewWindow);
-    glutPostRedisplay();
-}
-
 namespace {
 
-// GLUT timers cannot be cancelled: each carries the number it was set under,
-// and only the one set last runs the step.
-int stepTimer = 0;
+// A display shows at most one picture a refresh (60 Hz): the windows the game
+// marked are drawn no sooner than this after the last frame.
+constexpr Millis kFrameMs = 16;
+Millis lastFrame = 0;
 
-void onStepTimer(int timer) {
-    if (timer != stepTimer) return;
-    onIdle();
-    scheduleStep();
+// Milliseconds from now to `at`, none if it has passed.
+int until(Millis at, Millis now) { return std::max(0, static_cast<int>(at - now)); }
+
+// The sooner of two delays, where -1 stands for none.
+int sooner(int delay, int other) {
+    if (delay < 0 || other < 0) return std::max(delay, other);
+    return std::min(delay, other);
+}
+
+int frameDelay(Millis now) { return game.marks == 0 ? -1 : until(lastFrame + kFrameMs, now); }
+
+void drawMarkedWindows() {
+    const unsigned marks = game.marks;
+    game.marks = 0;
+    if ((marks & MarkPanel) != 0) drawPanel();
+    if ((marks & MarkView) != 0) drawView();
+    lastFrame = elapsedMs();
+}
+
+// Sleeps until the X connection has an event for the game, or `ms` have
+// passed (-1: until an event). Events Xlib has already read, while a frame
+// was presented, are not waited for.
+void sleepForEvents(Display *display, int ms) {
+    if (XPending(display) > 0) return;
+    const int fd = ConnectionNumber(display);
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(fd, &readable);
+    timeval timeout{ms / 1000, (ms % 1000) * 1000};
+    select(fd + 1, &readable, nullptr, nullptr, ms < 0 ? nullptr : &timeout);
 }
 
 // The software renderer learns a window's new size when it presents a frame:
 // the first frame after a resize would be drawn at the old size. So the old
 // picture is presented once more (the window's new pixels hold nothing yet),
-// and the frame GLUT draws next fills the new size.
+// and the frame drawn next fills the new size.
 void presentAtNewSize() { glutSwapBuffers(); }
 
 }  // namespace
 
-void scheduleStep() {
-    ++stepTimer;
-    const int delay = nextStepDelay();
-    if (delay >= 0) glutTimerFunc(static_cast<unsigned int>(delay), onStepTimer, stepTimer);
-}
-
-void toggleFullScreen() {
-    glutSetWindow(game.mainWindow);
-    const int full = glutGet(GLUT_FULL_SCREEN) != 0 ? 0 : 1;  // what it is about to be
-    glutFullScreenToggle();
-    rememberSetting(FullScreenSetting, full);
-}
-
-void leaveFullScreen() {
-    glutSetWindow(game.mainWindow);
-    if (glutGet(GLUT_FULL_SCREEN) == 0) return;
-    glutLeaveFullScreen();
-    rememberSetting(FullScreenSetting, 0);
+void runMainLoop() {
+    Display *display = glXGetCurrentDisplay();
+    for (;;) {
+        // Every event waiting now, each handled at once (GLUT's callbacks);
+        // then the game's step if it has work, then one frame of what they
+        // changed, then sleep until the next of these is due.
+        glutMainLoopEvent();
+        if (nextStepDelay() == 0) stepGame();
+        if (game.mode == Mode::Ending) quitGame();
+        if (frameDelay(elapsedMs()) == 0) drawMarkedWindows();
+        const Millis now = elapsedMs();
+        sleepForEvents(display, sooner(nextStepDelay(), frameDelay(now)));
+    }
 }
 
 void initPanelGL() {
@@ -92,6 +115,7 @@ void onReshape(int width, int height) {
     presentAtNewSize();
     shownLayout = layoutFor(width, height);
     noteWindowSize(shownLayout, glutGet(GLUT_FULL_SCREEN) != 0);
+    mark(MarkBoth);
     if (game.viewWindow == 0) return;
     const WindowBox view = viewBox(shownLayout);
     glutSetWindow(game.viewWindow);
@@ -103,5 +127,19 @@ void onReshape(int width, int height) {
 void onViewReshape(int width, int height) {
     presentAtNewSize();
     glViewport(0, 0, width, height);
-    glutPostRedisplay();
+    mark(MarkView);
+}
+
+void toggleFullScreen() {
+    glutSetWindow(game.mainWindow);
+    const int full = glutGet(GLUT_FULL_SCREEN) != 0 ? 0 : 1;  // what it is about to be
+    glutFullScreenToggle();
+    rememberSetting(FullScreenSetting, full);
+}
+
+void leaveFullScreen() {
+    glutSetWindow(game.mainWindow);
+    if (glutGet(GLUT_FULL_SCREEN) == 0) return;
+    glutLeaveFullScreen();
+    rememberSetting(FullScreenSetting, 0);
 }

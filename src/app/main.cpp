@@ -1,12 +1,12 @@
 // Tumblewell: its own options, then SDL, the sound device, the windows, and
 // the GLUT loop.
-#include <GL/glut.h>
 #include <SDL/SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/command_line.h"
+#include "app/frame.h"
 #include "app/paths.h"
 #include "app/settings.h"
 #include "app/startup.h"
@@ -28,6 +28,5 @@ int main(int argc, char **argv) {
     setUpHeap();
     openAudio();
     createWindows(&argc, argv);
-    glutMainLoop();  // never returns: the game ends in quitGame
-    return 0;
+    runMainLoop();  // never returns: the game ends in quitGame
 }

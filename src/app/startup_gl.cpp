@@ -20,10 +20,8 @@
 #include "assets/sound.h"
 #include "assets/texture.h"
 #include "game/board.h"
-#include "game/flow.h"
 #include "game/game_state.h"
 #include "render/draw_helpers.h"
-#include "render/panel.h"
 #include "render/view.h"
 
 namespace {
@@ -101,33 +99,15 @@ void createWindows(int *argc, char **argv) {
     game.mainWindow = glutCreateWindow("Tumblewell");
     identifyWindow();  // before anything else that talks to the display
     if (windowChoice.askedFullScreen || remembered.value[FullScreenSetting] == 1) glutFullScreen();
-    // Any event or redraw may change what the idle step has to do, so each is
-    // followed by setting its timer afresh.
-    void (*const key)(unsigned char, int, int) = [](unsigned char k, int x, int y) {
-        onKeyboard(k, x, y);
-        scheduleStep();
-    };
-    void (*const special)(int, int, int) = [](int k, int x, int y) {
-        onSpecialKey(k, x, y);
-        scheduleStep();
-    };
-    glutDisplayFunc([] {
-        drawPanel();
-        scheduleStep();
-    });
+    // A window the system shows again is drawn at the next frame; the game's
+    // own changes mark what they change.
+    glutDisplayFunc([] { mark(MarkPanel); });
     glutReshapeFunc(onReshape);
-    glutWindowStatusFunc([](int state) {
-        if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED) pauseWhenHidden();
-        scheduleStep();
-    });
-    glutMouseFunc([](int button, int state, int x, int y) {
-        onMouse(button, state, x, y);
-        scheduleStep();
-    });
-    glutKeyboardFunc(key);
-    glutSpecialFunc(special);
+    glutWindowStatusFunc(onWindowStatus);
+    glutMouseFunc(onMouse);
+    glutKeyboardFunc(onKeyboard);
+    glutSpecialFunc(onSpecialKey);
     initPanelGL();
-    scheduleStep();
 
     loadBlockTexture(game.redTexture, "red.ppm", "Couldn't find red texture file\n");
     loadBlockTexture(game.greenTexture, "green.ppm", "Couldn't find green texture file\n");
@@ -138,10 +118,10 @@ void createWindows(int *argc, char **argv) {
     shownLayout = layoutFor(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     const WindowBox view = viewBox(shownLayout);
     game.viewWindow = glutCreateSubWindow(game.mainWindow, view.x, view.y, view.width, view.height);
-    glutDisplayFunc(drawView);
+    glutDisplayFunc([] { mark(MarkView); });
     glutReshapeFunc(onViewReshape);
-    glutKeyboardFunc(key);
-    glutSpecialFunc(special);
+    glutKeyboardFunc(onKeyboard);
+    glutSpecialFunc(onSpecialKey);
     glClearColor(0, 0, 0, 0);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

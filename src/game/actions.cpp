@@ -1,17 +1,14 @@
-// The player's actions. The input handlers decide whether one may run; once
-// called, an action carries out every step, its own redraws included.
+// The player's actions. The controls decide whether one may run; once called,
+// an action carries out every step and marks what it changed for drawing.
+#include "game/actions.h"
+
 #include <cstdio>
 
-#include "app/frame.h"
 #include "app/settings.h"
 #include "game/board.h"
 #include "game/clock.h"
-#include "game/flow.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
-#include "render/credits.h"
-#include "render/panel.h"
-#include "render/view.h"
 #include "scores/high_scores.h"
 
 namespace {
@@ -31,8 +28,7 @@ int slower(int interval) {
 void reportSpeed() {
     std::printf("Base = %d, Current = %d\n", game.baseInterval, game.currentInterval);
     std::fflush(stdout);
-    drawPanel();
-    requestViewRedraw();
+    mark(MarkBoth);
 }
 
 }  // namespace
@@ -40,45 +36,42 @@ void reportSpeed() {
 void newGame() {
     game.rowReady = 0;  // a row waiting for its push is dropped with the old game
     clearBoard();
-    game.nameState = 0;
     game.pushSide = Left;
     game.viewSide = Left;
     game.nextIndex = 0;
     game.level = 1;
-    game.gameOver = 0;
     game.rowsLeft = 15;
     game.points = 0;
     game.currentInterval = game.baseInterval;  // the player's chosen speed
     fillBoard(0, 4);
-    game.highScoreView = 0;
-    game.paused = 0;
-    drawPanel();
-    drawView();
-    waitMs(kNewGamePauseMs);
+    game.mode = Mode::Playing;
+    game.scores = ScoreScreen();
+    mark(MarkBoth);
+    startWait(kNewGamePauseMs, false);
 }
 
 void toggleSound() {
     // Only new clips are affected; one already playing finishes.
     game.soundOn = game.soundOn == 1 ? 0 : 1;
     rememberSetting(SoundSetting, game.soundOn);
-    drawPanel();
+    mark(MarkPanel);
 }
 
 void togglePause() {
-    // While the high-score table is up the game stays paused; leaving the
-    // table is what resumes it.
-    if (game.paused != 1)
-        game.paused = 1;
-    else if (game.highScoreView == 0)
-        game.paused = 0;
-    drawPanel();
+    // While the high-score table is up the game stays paused: leaving the
+    // table is what resumes it. A finished game has nothing to pause.
+    if (game.mode == Mode::Playing)
+        game.mode = Mode::Paused;
+    else if (game.mode == Mode::Paused)
+        game.mode = Mode::Playing;
+    mark(MarkPanel);
 }
 
 void pauseWhenHidden() {
     // A player who minimises the window or covers it must not come back to a
     // game lost meanwhile. Only a running game is paused, and it stays paused
     // when the window shows again, until the player resumes it.
-    if (game.exitState == 0 && game.gameOver != 1 && game.paused != 1) togglePause();
+    if (game.mode == Mode::Playing) togglePause();
 }
 
 void speedUp() {
@@ -96,34 +89,42 @@ void speedDown() {
 void selectViewSide(int side) {
     game.viewSide = side;
     // After a game over the panel shows no wall, so there is nothing to redraw.
-    if (game.gameOver != 1) drawPanel();
+    if (!isOver(game.mode)) mark(MarkPanel);
 }
 
 void toggleHighScoreView() {
-    if (game.highScoreView == 0) {
-        game.paused = 1;
-        game.highScoreView = 1;
-        showHighScores();
-    } else {
-        game.paused = 0;
-        game.highScoreView = 0;
-        requestViewRedraw();
+    // The table pauses the game beneath it; leaving it always resumes the
+    // game, also one that was paused before, and goes back to a finished
+    // game's last blocks.
+    switch (game.mode) {
+        case Mode::Playing:
+        case Mode::Paused:
+        case Mode::GameOver:
+        case Mode::ScoreSaved:
+            game.mode = isOver(game.mode) ? Mode::OverScores : Mode::HighScores;
+            game.scores = ScoreScreen();
+            readScores(game.scores.table);
+            break;
+        case Mode::HighScores:
+            game.mode = Mode::Playing;
+            break;
+        case Mode::OverScores:
+            game.mode = Mode::GameOver;
+            break;
+        default:
+            return;
     }
-    drawPanel();
+    mark(MarkBoth);
 }
 
 void startExit() {
-    game.paused = 0;
-    game.highScoreView = 0;
-    game.exitState = 1;
-    game.gameOver = 1;
+    game.mode = Mode::Credits;
     clearBoard();
-    showCredits();
     // A farewell picked by the clock, so it varies from run to run.
     static const char *const farewells[] = {"data/end1.wav", "data/end2.wav", "data/end3.wav"};
     playClip(farewells[elapsedMs() % 3]);
     game.creditsStart = static_cast<int>(elapsedMs());
-    drawPanel();
+    mark(MarkBoth);
 }
 
 void clickBoard(int row, int column) {
@@ -136,12 +137,11 @@ void clickBoard(int row, int column) {
     else if (game.removedCount >= 5)
         playClip("data/smallblocks.wav");
     collapseSide(game.viewSide);
-    drawPanel();
-    requestViewRedraw();
+    mark(MarkBoth);
 }
 
 void skipLevel() {
-    // The next idle pass sees the quota used up and completes the level.
+    // The next step sees the quota used up and completes the level.
     game.rowsLeft = 0;
 }
 
@@ -150,6 +150,7 @@ void toggleColourAid() {
     // their shapes at once.
     game.colourAid = game.colourAid == 1 ? 0 : 1;
     rememberSetting(ColourAidSetting, game.colourAid);
-    drawPanel();
-    requestViewRedraw();
+    mark(MarkBoth);
 }
+
+void quitNow() { game.mode = Mode::Ending; }

@@ -1,19 +1,19 @@
 // The game's clockwork: ticks that build the next row, the push of a finished
-// row into the tunnel, the end of a level and the end of the credits.
+// row into the tunnel, the end of a level, a game lost to a full wall and the
+// end of the credits.
 #include "game/flow.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/frame.h"
 #include "game/board.h"
 #include "game/clock.h"
+#include "game/controls.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
-#include "game/pacing.h"
-#include "render/panel.h"
-#include "render/view.h"
 #include "scores/high_scores.h"
+#include "scores/score_file.h"
 
 namespace {
 
@@ -26,17 +26,19 @@ const char *levelClip(int level) {
     return "data/cake.wav";
 }
 
-// The quota of the level is used up: pay the bonus, let the clip play, then
-// deal the walls of the next level, which is longer, faster and, from level 3
-// on, has a fourth colour and a fifth pre-filled row. Pause and the high-score
-// view stay as they were.
+// The quota of the level is used up: pay the bonus and let the clip play.
+// The game waits meanwhile; the panel shows the new points over the old
+// level's walls, and the tunnel its last picture.
 void completeLevel() {
     game.points += 100 * game.level;
-    drawPanel();
-    requestViewRedraw();
+    mark(MarkPanel);
     playClip(levelClip(game.level));
-    waitMs(kLevelPauseMs);
+    startWait(kLevelPauseMs, true);
+}
 
+// Then the walls of the next level: longer, faster and, from level 3 on, with
+// a fourth colour and a fifth pre-filled row. The mode stays as it was.
+void dealNextLevel() {
     clearBoard();
     game.level += 1;
     game.rowsLeft = 4 * game.level + 15;
@@ -49,8 +51,7 @@ void completeLevel() {
     game.pushSide = Left;
     game.viewSide = Left;
     game.nextIndex = 0;
-    drawPanel();
-    requestViewRedraw();
+    mark(MarkBoth);
 }
 
 // One tick's block goes into the next free cell of nextRow; the fifth one
@@ -65,6 +66,42 @@ void buildBlock() {
     } else {
         game.nextIndex += 1;
     }
+    mark(MarkPanel);
+}
+
+// A row found its wall full up to the mouth: the game is over. A score good
+// enough for the table turns the view to it, with the final score at its
+// place under the name typed so far, and the keys type the name; any other
+// score leaves the tunnel showing the blocks that ended the game (or the
+// table, if it was up).
+void endGame() {
+    std::memcpy(game.lastBoard, game.board, sizeof game.board);
+    clearBoard();
+    playClip(game.level >= 4 ? "data/excellent.wav" : "data/nosoup.wav");
+    ScoreScreen screen;
+    readScores(screen.table);
+    const int place = findPlace(screen.table, game.points);
+    if (place < kScorePlaces) {
+        HighScoreEntry entry;
+        padName(game.playerName, entry.name);
+        entry.score = game.points;
+        insertAt(screen.table, place, entry);
+        screen.highlight = place;
+        game.scores = screen;
+        game.mode = Mode::NameEntry;
+        mark(MarkView);
+    } else {
+        game.mode = game.mode == Mode::HighScores ? Mode::OverScores : Mode::GameOver;
+    }
+    mark(MarkPanel);
+}
+
+// Milliseconds from now to `at`, none if it has passed.
+int until(Millis at, Millis now) { return std::max(0, static_cast<int>(at - now)); }
+
+int sooner(int delay, int other) {
+    if (delay < 0 || other < 0) return std::max(delay, other);
+    return std::min(delay, other);
 }
 
 }  // namespace
@@ -78,62 +115,62 @@ int tickElapsed() {
     return 0;
 }
 
-void onIdle() {
-    // The panel selects its own window whenever it draws, so nothing needs
-    // selecting here. A frame that events asked for faster than a display shows
-    // them comes first.
-    drawHeldPanel(false);
-    if (game.gameOver == 1 && game.exitState == 0) {
-        idleRedraw();
+void stepGame() {
+    if (game.waiting == 1) {
+        if (elapsedMs() - game.waitStart < game.waitLength) return;
+        game.waiting = 0;
+        if (game.levelDone == 1) {
+            game.levelDone = 0;
+            dealNextLevel();
+            // A row finished before the level ended is pushed at once, empty:
+            // the level change emptied it.
+            checkExitTimer();
+            advanceRowPush();
+        }
+        handleHeldEvents();
         return;
     }
-    if (game.rowsLeft == 0 && game.gameOver != 1) {
+    // A finished game has nothing to do until the player starts another.
+    if (isOver(game.mode) && !isLeaving(game.mode)) return;
+    if (game.rowsLeft == 0 && !isOver(game.mode)) {
         completeLevel();
         return;
     }
-    // The tick is taken even when nothing uses it, so that a pause or a level
-    // change does not leave a backlog of ticks behind.
-    if (tickElapsed() == 1 && game.rowsLeft > 0 && game.gameOver != 1) {
-        if (game.paused == 1) return;
+    // The tick is taken even when nothing uses it, so that a pause does not
+    // leave a backlog of ticks behind.
+    if (tickElapsed() == 1 && game.rowsLeft > 0 && !isOver(game.mode) && !isPaused(game.mode))
         buildBlock();
-        idleRedraw();
-        return;
-    }
-    if (game.paused == 1) return;
-    idleRedraw();
+    checkExitTimer();
+    advanceRowPush();
 }
 
 void checkExitTimer() {
-    if (game.exitState == 1) {
-        const int shown = static_cast<int>(elapsedMs() - static_cast<Millis>(game.creditsStart));
-        if (shown > kCreditsMs) game.exitState = 2;
-    } else if (game.exitState == 2) {
-        quitGame();
-    }
+    if (game.mode != Mode::Credits) return;
+    const int shown = static_cast<int>(elapsedMs() - static_cast<Millis>(game.creditsStart));
+    if (shown > kCreditsMs) game.mode = Mode::Ending;
 }
 
 void advanceRowPush() {
     if (game.rowReady != 1 || elapsedMs() - game.rowReadyTime <= kRowPushDelayMs) return;
     game.rowReady = 0;
-    if (pushNextRow() == 0) {
-        // Show the new blocks at once. This redraws the panel from inside its
-        // own redraw; the inner call finds no row ready and cannot push again.
-        drawView();
-        drawPanel();
-    } else if (game.gameOver != 1) {
-        // The wall is full up to its mouth: the game is over. A score good
-        // enough for the table makes the keys type the player's name.
-        game.gameOver = 1;
-        game.nameState = scoreEarnsPlace(game.points);
-        std::memcpy(game.lastBoard, game.board, sizeof game.board);
-        clearBoard();
-        playClip(game.level >= 4 ? "data/excellent.wav" : "data/nosoup.wav");
-        // Then the view turns to the table, where the final score waits for
-        // the name; any other score leaves the view with its last picture,
-        // the blocks that ended the game.
-        if (game.nameState == 1) requestViewRedraw();
-    }
+    if (pushNextRow() == 0)
+        mark(MarkBoth);
+    else if (!isOver(game.mode))
+        endGame();
     for (int &cell : game.nextRow) cell = Empty;
     game.rowsLeft -= 1;
     game.pushSide = nextSide(game.pushSide);
+}
+
+int nextStepDelay() {
+    const Millis now = elapsedMs();
+    if (game.waiting == 1) return until(game.waitStart + game.waitLength, now);
+    if (game.mode == Mode::Ending) return 0;
+    int delay = -1;
+    if (game.rowReady == 1) delay = until(game.rowReadyTime + kRowPushDelayMs + 1, now);
+    if (game.mode == Mode::Credits)
+        return sooner(delay, until(static_cast<Millis>(game.creditsStart) + kCreditsMs + 1, now));
+    if (isOver(game.mode)) return delay;
+    if (game.rowsLeft == 0) return 0;
+    return sooner(delay, until(game.lastTick + static_cast<Millis>(game.currentInterval) + 1, now));
 }

@@ -1,17 +1,15 @@
 #include "game/flow_support.h"
 
+#include "assets/play_sound.h"
 #include "game/clock.h"
-#include "game/pacing.h"
 
 void playClip(const char *file) {
     if (game.soundOn == 1) playSound(file);
 }
 
-void waitMs(Millis ms) {
-    // A few milliseconds of nap keep the wait accurate enough for a pause the
-    // player sees, without burning a core.
-    constexpr int kNapMs = 5;
-    drawHeldPanel(true);  // the picture the wait holds up is the latest one
-    const Millis start = elapsedMs();
-    while (elapsedMs() - start < ms) sleepMs(kNapMs);
+void startWait(Millis ms, bool levelDone) {
+    game.waiting = 1;
+    game.waitStart = elapsedMs();
+    game.waitLength = ms;
+    game.levelDone = levelDone ? 1 : 0;
 }

@@ -1,7 +1,6 @@
-// Small services shared by the idle step and the player's actions.
+// Small services shared by the game's step and the player's actions.
 #pragma once
 
-#include "assets/play_sound.h"
 #include "game/game_state.h"
 
 // The tick interval never drops below this, whatever the level or the speed.
@@ -15,10 +14,10 @@ constexpr int kCreditsMs = 10000;
 // for at the place where it happens, never queued for later.
 void playClip(const char *file);
 
-// Holds the main thread until the game clock has moved on by `ms`, giving the
-// processor away in short naps. Nothing is drawn and no event is handled
-// meanwhile; a clip just started plays on in the audio thread.
-void waitMs(Millis ms);
+// Holds the game still for `ms` from now: nothing is built, pushed or timed,
+// and the player's events wait until it ends, while the clip just started
+// plays on. With `levelDone` it ends by dealing the next level.
+void startWait(Millis ms, bool levelDone);
 
 // The wall after `side`: Left, Top, Right, Bottom, then Left again.
 inline int nextSide(int side) { return (side + 1) % kSides; }

@@ -7,4 +7,4 @@ const char *sideName(int side) {
     return (side >= 0 && side < kSides) ? names[side] : nullptr;
 }
 
-const Walls &shownWalls() { return game.gameOver == 1 ? game.lastBoard : game.board; }
+const Walls &shownWalls() { return isOver(game.mode) ? game.lastBoard : game.board; }

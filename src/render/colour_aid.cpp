@@ -6,7 +6,6 @@
 #include <initializer_list>
 
 #include "game/game_state.h"
-#include "render/grid_layout.h"
 #include "render/view.h"
 
 namespace {

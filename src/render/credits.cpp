@@ -37,7 +37,7 @@ constexpr Line kBody[] = {
 
 }  // namespace
 
-void showCredits() {
+void drawCredits() {
     glutSetWindow(game.viewWindow);
     prepareText(GLUT_BITMAP_8_BY_13);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -1,4 +1,4 @@
 #pragma once
 
 // One complete frame of the credits in the view window.
-void showCredits();
+void drawCredits();

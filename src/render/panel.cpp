@@ -6,30 +6,30 @@
 
 #include <cstdio>
 
-#include "app/button.h"
 #include "app/layout.h"
-#include "game/flow.h"
 #include "game/game_state.h"
-#include "game/pacing.h"
+#include "render/buttons.h"
 #include "render/colour_aid.h"
 #include "render/draw_helpers.h"
-#include "render/grid_layout.h"
 
 namespace {
 
+// A button shows pressed while the mouse holds it down; a paused game,
+// whatever paused it (the button, the high-score table, the window hidden),
+// shows Pause pressed in until it runs again.
+bool pressedLook(int id) {
+    return game.pressed[id] == 1 || (id == PauseButton && isPaused(game.mode));
+}
+
 void drawButtons() {
-    // A paused game, whatever paused it (the button, the high-score table, the
-    // window hidden), shows Pause pressed in until it runs again.
-    pauseButton.latched = game.paused;
-    for (const ButtonPlace &place : kButtonPlaces)
-        place.button->draw(place.x, place.y, place.label);
+    for (int id = 0; id < kButtons; ++id) drawButton(kButtonPlaces[id], pressedLook(id));
 }
 
 // The buttons' labels. Each lies on its own button's face and no button
 // overlaps another, so they can follow all the buttons, with the panel's
 // other text.
 void drawButtonLabels() {
-    for (const ButtonPlace &place : kButtonPlaces) place.button->drawLabel();
+    for (int id = 0; id < kButtons; ++id) drawButtonLabel(kButtonPlaces[id], pressedLook(id));
 }
 
 // Fills viewlabel with the side's name, or with `other` for any other value or
@@ -37,7 +37,7 @@ void drawButtonLabels() {
 void sideLabel(char (&viewlabel)[10], int side, const char *other) {
     const char *name = sideName(side);
     std::snprintf(viewlabel, sizeof viewlabel, "%s",
-                  (game.gameOver == 1 || name == nullptr) ? other : name);
+                  (isOver(game.mode) || name == nullptr) ? other : name);
 }
 
 // The block's square, 1 to 29 pixels inside its cell, so the white ground
@@ -90,14 +90,14 @@ void drawRowPreview() {
         if (k == Empty) continue;
         glPushMatrix();
         glPolygonMode(GL_FRONT, GL_FILL);
-        glTranslatef(320 + 75 * i, 50, 0);
+        glTranslatef(kPreviewX + kPreviewStep * i, kPreviewY, 0);
         glRotatef(20, 1, 0, 0);
         glRotatef(20, 0, 1, 0);
         if (k >= 1 && k <= 4) glBindTexture(GL_TEXTURE_2D, textures[k]);
-        drawTexturedCube(65);
+        drawTexturedCube(kPreviewCube);
         if (game.colourAid == 1) {
             glDisable(GL_TEXTURE_2D);  // the shapes in their own black and white
-            drawPreviewShapes(k, 65);
+            drawPreviewShapes(k, kPreviewCube);
             glEnable(GL_TEXTURE_2D);
         }
         glPopMatrix();
@@ -142,8 +142,6 @@ void drawGridCursor() {
 }  // namespace
 
 void drawPanel() {
-    checkExitTimer();  // may end the program before anything is drawn
-    if (holdPanelFrame()) return;
     glutSetWindow(game.mainWindow);
     prepareText(GLUT_BITMAP_8_BY_13);
     // The clear fills the whole window, so the margins around the scaled
@@ -155,7 +153,7 @@ void drawPanel() {
     glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    glOrtho(0, game.windowWidth, 0, game.windowHeight, -50, 50);
+    glOrtho(0, kPictureWidth, 0, kPictureHeight, -50, 50);
 
     // Shapes first, then all the text in black: nothing drawn here overlaps
     // anything else, so the order changes no pixel, and the renderer switches
@@ -171,19 +169,20 @@ void drawPanel() {
 
     glColor3f(0, 0, 0);
     drawButtonLabels();
-    drawLabelValue(10, 380, "Level ", game.level);
-    drawLabelValue(10, 360, "Points ", game.points);
-    drawLabelValue(10, 340, "Rows Left ", game.rowsLeft);
+    drawLabelValue(kLevelText.x, kLevelText.y, "Level ", game.level);
+    drawLabelValue(kPointsText.x, kPointsText.y, "Points ", game.points);
+    drawLabelValue(kRowsLeftText.x, kRowsLeftText.y, "Rows Left ", game.rowsLeft);
     char viewlabel[10];  // "Game Over" and its terminator fill it exactly
     sideLabel(viewlabel, game.viewSide, "Game Over");
-    drawText(10, 220, GLUT_BITMAP_8_BY_13, viewlabel);
+    drawText(kViewSideText.x, kViewSideText.y, GLUT_BITMAP_8_BY_13, viewlabel);
     sideLabel(viewlabel, game.pushSide, "");
-    drawText(180, 20, GLUT_BITMAP_8_BY_13, viewlabel);
+    drawText(kPushSideText.x, kPushSideText.y, GLUT_BITMAP_8_BY_13, viewlabel);
     flushText();
 
-    if (game.gameOver != 1) drawFlatGrid();
-    if (game.gameOver != 1 && game.colourAid == 1) drawColourAidGrid();
-    if (game.gameOver != 1 && game.cursorShown == 1) drawGridCursor();
+    const bool over = isOver(game.mode);
+    if (!over) drawFlatGrid();
+    if (!over && game.colourAid == 1) drawColourAidGrid();
+    if (!over && game.cursorShown == 1) drawGridCursor();
 
     // The preview is opaque (white under opaque textures), so blending would
     // give back its own colours: it is drawn without.
@@ -195,8 +194,4 @@ void drawPanel() {
 
     glFlush();
     glutSwapBuffers();
-    notePanelDrawn();
-    // A finished row is pushed here; a push redraws both windows, this one from
-    // inside this call, and that inner frame finds no row to push.
-    advanceRowPush();
 }

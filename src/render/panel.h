@@ -1,5 +1,5 @@
 #pragma once
 
-// Draws the whole control panel. Display callback of the main window, and
-// called directly by the idle step, the mouse and keys, and most actions.
+// Draws the whole control panel, as the game's state shows it, into the main
+// window.
 void drawPanel();

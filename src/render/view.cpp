@@ -9,7 +9,7 @@
 #include "render/colour_aid.h"
 #include "render/credits.h"
 #include "render/draw_helpers.h"
-#include "scores/high_scores.h"
+#include "render/score_screen.h"
 
 // Centre of the cube for a block. Column 0 sits at the bottom of the Left
 // wall, at the left of the Top and Bottom walls and at the top of the Right
@@ -41,17 +41,18 @@ void blockCentre(int side, int row, int col, float out[3]) {
 }
 
 void drawView() {
-    if (game.exitState != 0) {
-        showCredits();
-        return;
-    }
-    // After a game lost to a full wall the view holds the final score in the
-    // table while the player types a name, and stores it on Enter. A score
-    // that earns no place falls through to the tunnel.
-    if (game.nameState != 0 && recordFinalScore(game.points) == 1) return;
-    if (game.highScoreView != 0) {
-        showHighScores();
-        return;
+    switch (game.mode) {
+        case Mode::Credits:
+        case Mode::Ending:
+            return drawCredits();
+        case Mode::HighScores:
+        case Mode::OverScores:
+        case Mode::NameEntry:
+        case Mode::ScoreSaved:
+            // The table, with the name prompt while the name is typed.
+            return drawScoreScreen(game.scores, game.mode == Mode::NameEntry);
+        default:
+            break;
     }
     glutSetWindow(game.viewWindow);
     glLineWidth(static_cast<float>(lineWidth(shownLayout)));

@@ -5,8 +5,8 @@
 constexpr float kCubeEdge = 0.3f;
 constexpr float kEyeDistance = 1.5f;
 
-// Display routine of the view window: the credits while the program ends, the
-// high-score table while it is asked for, else the tunnel.
+// Draws the view window as the game's mode has it: the credits while the
+// program ends, the high-score table while it is up, else the tunnel.
 void drawView();
 
 // The tunnel's outline: the far square and the fading corner edges.

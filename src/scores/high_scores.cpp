@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 
-#include "assets/play_sound.h"
 #include "scores/score_file.h"
 
 namespace {
@@ -39,96 +38,6 @@ void reportWriteFailure(const char *what, int err) {
     std::fprintf(stderr, "%s %s: %s\n", what, kScoreFileName, describeSaveError(err));
 }
 
-// No copy of the table is kept between calls: the file is the only lasting
-// one, so every caller reads it afresh. Only a missing table is created with
-// the defaults. One that cannot be read shows the defaults and is never
-// written over; one cut short shows its whole records with the defaults'
-// places after them, and is rewritten whole at the next save.
-void readScores(HighScoreEntry scorelist[kScorePlaces]) {
-    static int reported = 0;  // the reason already given, so that redraws do not repeat it
-    const int got = readScoreFile(scorelist);
-    const int err = got < 0 ? errno : 0;
-    if (err == ENOENT) {
-        writeDefaultScores(scorelist);
-        return;
-    }
-    if (err != 0 && err != reported)
-        std::fprintf(stderr, "Couldn't read %s: %s\n", kScoreFileName, std::strerror(err));
-    reported = err;
-    completeWithDefaults(scorelist, got);
-}
-
-// The index where newScore goes, or kScorePlaces when it earns no place. A
-// score equal to one in the table goes below it: the earlier player keeps the
-// place.
-int findPlace(const HighScoreEntry scorelist[kScorePlaces], int newScore) {
-    int place = 0;
-    while (place < kScorePlaces && scorelist[place].score >= newScore) ++place;
-    return place;
-}
-
-// Puts `entry` at `place`, moving the places below it down one; the last drops out.
-void insertAt(HighScoreEntry scorelist[kScorePlaces], int place, const HighScoreEntry &entry) {
-    for (int j = kScorePlaces - 1; j > place; --j) scorelist[j] = scorelist[j - 1];
-    scorelist[place] = entry;
-}
-
-// Saves the entry into the table as it stands on disk: another game may have
-// saved its own score since this one read the table, and that record stays.
-// Leaves in scorelist and place what the table now holds and where the entry
-// went (kScorePlaces when the scores saved meanwhile left it no place), and
-// returns the line that tells the player how the save went.
-std::string saveEntry(HighScoreEntry scorelist[kScorePlaces], int &place,
-                      const HighScoreEntry &entry) {
-    const int saved = updateScoreFile([&](HighScoreEntry *table, int got) {
-        completeWithDefaults(table, got);
-        place = findPlace(table, entry.score);
-        if (place < kScorePlaces) insertAt(table, place, entry);
-        std::copy(table, table + kScorePlaces, scorelist);
-        return place < kScorePlaces;
-    });
-    if (!saved) {
-        const int reason = errno;  // the save's own reason, before anything else runs
-        reportWriteFailure("Error writing", reason);
-        return std::string("Your score could not be saved: ") + describeSaveError(reason) + ".";
-    }
-    return place < kScorePlaces ? "Score saved." : "Other games saved higher scores meanwhile: no place is left.";
-}
-
-// Returns 1 when the score has a place and the screen was drawn, else 0.
-int placeScore(int newScore, bool lowScoreClip) {
-    HighScoreEntry scorelist[kScorePlaces] = {};
-    readScores(scorelist);
-
-    if (lowScoreClip && newScore < scorelist[kScorePlaces - 1].score && game.soundOn == 1)
-        playSound("data/nosoup.wav");
-
-    int place = findPlace(scorelist, newScore);
-    if (place == kScorePlaces) {
-        game.nameState = 0;
-        return 0;
-    }
-    HighScoreEntry entry;
-    padName(game.playerName, entry.name);
-    entry.score = newScore;
-    insertAt(scorelist, place, entry);
-
-    // While the name is being typed the screen is redrawn with it as it
-    // stands; only Enter makes it final.
-    if (game.nameState != 2) {
-        drawScoreScreen(scorelist, place, 1, nullptr);
-        return 1;
-    }
-    // Once the name is in, the prompt gives way to what became of the save:
-    // the player must not be asked again for a name already taken, nor be
-    // left to believe a score is kept when it is not.
-    const std::string note = saveEntry(scorelist, place, entry);
-    drawScoreScreen(scorelist, place, 0, note.c_str());
-    if (game.soundOn == 1) playSound("data/excellent.wav");
-    game.nameState = 0;
-    return 1;
-}
-
 }  // namespace
 
 void writeDefaultScores(HighScoreEntry table[kScorePlaces]) {
@@ -148,18 +57,50 @@ void writeDefaultScores(HighScoreEntry table[kScorePlaces]) {
     reported = err;
 }
 
-void showHighScores() {
-    HighScoreEntry scorelist[kScorePlaces] = {};
-    readScores(scorelist);
-    drawScoreScreen(scorelist, -1, 0, nullptr);
+// No copy of the table is kept between calls: the file is the only lasting
+// one, so every caller reads it afresh. Only a missing table is created with
+// the defaults. One that cannot be read shows the defaults and is never
+// written over; one cut short shows its whole records with the defaults'
+// places after them, and is rewritten whole at the next save.
+void readScores(HighScoreEntry scorelist[kScorePlaces]) {
+    static int reported = 0;  // the reason already given, so that redraws do not repeat it
+    const int got = readScoreFile(scorelist);
+    const int err = got < 0 ? errno : 0;
+    if (err == ENOENT) {
+        writeDefaultScores(scorelist);
+        return;
+    }
+    if (err != 0 && err != reported)
+        std::fprintf(stderr, "Couldn't read %s: %s\n", kScoreFileName, std::strerror(err));
+    reported = err;
+    completeWithDefaults(scorelist, got);
 }
 
-void recordScore(int newScore) { placeScore(newScore, true); }
+int findPlace(const HighScoreEntry scorelist[kScorePlaces], int newScore) {
+    int place = 0;
+    while (place < kScorePlaces && scorelist[place].score >= newScore) ++place;
+    return place;
+}
 
-int recordFinalScore(int newScore) { return placeScore(newScore, false); }
+void insertAt(HighScoreEntry scorelist[kScorePlaces], int place, const HighScoreEntry &entry) {
+    for (int j = kScorePlaces - 1; j > place; --j) scorelist[j] = scorelist[j - 1];
+    scorelist[place] = entry;
+}
 
-int scoreEarnsPlace(int newScore) {
-    HighScoreEntry scorelist[kScorePlaces] = {};
-    readScores(scorelist);
-    return findPlace(scorelist, newScore) < kScorePlaces ? 1 : 0;
+std::string saveEntry(HighScoreEntry scorelist[kScorePlaces], int &place,
+                      const HighScoreEntry &entry) {
+    const int saved = updateScoreFile([&](HighScoreEntry *table, int got) {
+        completeWithDefaults(table, got);
+        place = findPlace(table, entry.score);
+        if (place < kScorePlaces) insertAt(table, place, entry);
+        std::copy(table, table + kScorePlaces, scorelist);
+        return place < kScorePlaces;
+    });
+    if (!saved) {
+        const int reason = errno;  // the save's own reason, before anything else runs
+        reportWriteFailure("Error writing", reason);
+        return std::string("Your score could not be saved: ") + describeSaveError(reason) + ".";
+    }
+    return place < kScorePlaces ? "Score saved."
+                                : "Other games saved higher scores meanwhile: no place is left.";
 }

@@ -1,9 +1,11 @@
-// The ten best scores, kept in "scores.dat" in the working directory.
+// The ten best scores, kept in "scores.dat": read afresh whenever they are
+// shown, and entered into the file as it stands when a new one is saved.
 #pragma once
 
-#include "game/game_state.h"
+#include <string>
 
 constexpr int kScorePlaces = 10;
+constexpr int kNameLength = 20;  // a name keeps at most this many characters
 
 struct HighScoreEntry {
     char name[kNameLength + 1];
@@ -13,30 +15,25 @@ struct HighScoreEntry {
 // Creates "scores.dat" with the default table and copies it into `table`.
 void writeDefaultScores(HighScoreEntry table[kScorePlaces]);
 
-// Reads the table and draws it in the view window.
-void showHighScores();
+// Reads the table into `table`: a missing one is created with the defaults,
+// one cut short shows the defaults' places after its whole records, and one
+// that cannot be read shows the defaults (said once on standard error).
+void readScores(HighScoreEntry table[kScorePlaces]);
 
-// Places newScore under game.playerName and draws the table with the name
-// prompt; once game.nameState is 2, saves it instead and draws the table with
-// a line saying whether the save worked.
-void recordScore(int newScore);
+// The index where newScore goes, or kScorePlaces when it earns no place. A
+// score equal to one in the table goes below it: the earlier player keeps the
+// place.
+int findPlace(const HighScoreEntry table[kScorePlaces], int newScore);
 
-// recordScore for the final score of a game whose game-over step has already
-// had its clip: the same in every way, except that a score too low for the
-// table plays nothing, so that one game over never plays two clips. Returns 1
-// when it drew the screen, 0 when the score earns no place (nothing drawn, and
-// the caller has the window to itself).
-int recordFinalScore(int newScore);
+// Puts `entry` at `place`, moving the places below it down one; the last drops out.
+void insertAt(HighScoreEntry table[kScorePlaces], int place, const HighScoreEntry &entry);
 
-// 1 when newScore would take a place in the table as it is now, else 0.
-int scoreEarnsPlace(int newScore);
-
-// Draws the high-score screen into the view window: the ten lines, the one at
-// `highlight` (or none, for -1) in red, and below them the praise and name
-// prompt when `prompt` is non-zero, else the one line `note` when there is one
-// (how the save of the name went).
-void drawScoreScreen(const HighScoreEntry table[kScorePlaces], int highlight, int prompt,
-                     const char *note);
+// Saves `entry` into the table as it stands on disk: another game may have
+// saved its own score since this one read the table, and that record stays.
+// Leaves in `table` and `place` what the table now holds and where the entry
+// went (kScorePlaces when the scores saved meanwhile left it no place), and
+// returns the line that tells the player how the save went.
+std::string saveEntry(HighScoreEntry table[kScorePlaces], int &place, const HighScoreEntry &entry);
 
 // The screen line of `entry` at `place` (1 to 10) into nbuf: the place in two
 // columns, a full stop, the name, an arrow and the score in six columns.

@@ -51,7 +51,7 @@ bool setScene(const std::string &name) {
 
 int main(int argc, char **argv) {
     createWindows(&argc, argv);
-    game.paused = 1;  // so that no tick builds a block behind a scene's back
+    game.mode = Mode::Paused;  // so that no tick builds a block behind a scene's back
     for (int i = 0; i < 20; ++i) glutMainLoopEvent();  // let the windows map
     std::string name;
     while (std::getline(std::cin, name)) {

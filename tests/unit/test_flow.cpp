@@ -1,18 +1,17 @@
 // The game's clockwork and actions on the fake clock: ticks, rows and their
-// pushes, game over, levels, speed, pause, new game, exit, board clicks and the
-// idle step's pacing.
+// pushes, game over, levels and their wait, speed, new game, exit, board
+// clicks, and when the step sleeps.
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 
-#include "fakes/fake_frame.h"
+#include "fakes/fake_platform.h"
+#include "game/actions.h"
+#include "game/controls.h"
 #include "game/flow.h"
-#include "game/pacing.h"
-#include "render/panel.h"
 
 namespace {
 
-using Flow = World;  // the high-score screen reads and writes scores.dat
+using Flow = World;  // a game over reads and writes scores.dat
 
 int blocksOn(int side) {
     const int *cells = &game.board[side][0][0];
@@ -23,24 +22,31 @@ std::string clip(const std::string &name) { return "playSound data/" + name + ".
 
 using Ints = std::vector<int>;  // several fields compared at once, each on its own
 
+// Steps the game at `now` and returns what it marked for drawing.
+unsigned stepAt(Millis now) {
+    fake.now = now;
+    game.marks = 0;
+    stepGame();
+    return game.marks;
+}
+
 // Each wall in turn gets a row of one block a tick, pushed 400 ms after its
-// last block; from level 3 the blocks come in four colours.
+// last block; from level 3 the blocks come in four colours. Each block shows
+// in the panel's preview, each push in both windows.
 TEST_F(Flow, TicksBuildRowsThatArePushedIntoEachWallInTurn) {
     for (int push = 0; push < 5; ++push) {
         game.level = push + 1;
         std::srand(push);
         for (int block = 0; block < kColumns; ++block) {
-            fake.now = game.lastTick + 1000;
-            onIdle();  // not yet: a tick takes strictly longer than the interval
+            // Not yet: a tick takes strictly longer than the interval.
+            EXPECT_EQ(stepAt(game.lastTick + 1000), 0u);
             ASSERT_EQ(game.nextIndex, block);
-            fake.now = game.lastTick + 1001;
-            onIdle();
+            EXPECT_EQ(stepAt(game.lastTick + 1001), MarkPanel);
         }
-        fake.now = game.rowReadyTime + 400;
-        drawPanel();  // any redraw may push, not only the idle step's
+        EXPECT_EQ(nextStepDelay(), 401);
+        EXPECT_EQ(stepAt(game.rowReadyTime + 400), 0u);
         ASSERT_EQ(game.rowReady, 1);
-        fake.now += 1;
-        onIdle();
+        EXPECT_EQ(stepAt(fake.now + 1), MarkBoth);
         std::srand(push);
         for (int cell : game.board[push % 4][push / 4])
             EXPECT_EQ(cell, std::rand() % (push < 2 ? 3 : 4) + 1);
@@ -48,62 +54,82 @@ TEST_F(Flow, TicksBuildRowsThatArePushedIntoEachWallInTurn) {
     }
 }
 
+// A row onto a wall full to its mouth ends the game. A score good enough for
+// the table turns the view to it, the score at its place under the name typed
+// so far; any other score leaves the tunnel on the blocks that ended the game
+// (or the table up, if it was).
 TEST_F(Flow, ARowOntoAFullWallEndsTheGame) {
-    // The panel waits for its next redraw; the view turns to the table only
-    // for a score that earns a place there, else it keeps the last blocks.
     const struct {
+        Mode before;
         int level, points;
         Flag sound;
+        Mode after;
         Calls calls;
-    } cases[] = {{3, 0, 1, {"drawPanel", clip("nosoup")}},
-                 {4, 2001, 1, {"drawPanel", clip("excellent"), "requestViewRedraw"}},
-                 {4, 2000, 0, {"drawPanel"}}};
+    } cases[] = {{Mode::Playing, 3, 0, 1, Mode::GameOver, {clip("nosoup")}},
+                 {Mode::Paused, 4, 2001, 1, Mode::NameEntry, {clip("excellent")}},
+                 {Mode::HighScores, 4, 2000, 0, Mode::OverScores, {}}};
     for (const auto &c : cases) {
         resetWorld();
+        game.mode = c.before;
         game.level = c.level;
         game.points = c.points;
         game.soundOn = c.sound;
+        std::snprintf(game.playerName, sizeof game.playerName, "Ann");
         game.pushSide = Bottom;  // not the wall in view
         for (int row = 0; row < kRows; ++row) game.board[Bottom][row][2] = Green;
         game.board[Left][0][0] = game.nextRow[0] = Red;
         game.rowReady = 1;
-        game.rowReadyTime = fake.now = 1000 * static_cast<Millis>(&c - cases);
-        fake.now += 401;
-        onIdle();
+        game.rowReadyTime = game.lastTick = 1000;
+        const unsigned marks = stepAt(1401);
         EXPECT_EQ(fake.calls, c.calls);
-        EXPECT_EQ(Ints({game.gameOver, game.nameState}), Ints({1, c.points > 2000 ? 1 : 0}));
+        EXPECT_EQ(game.mode, c.after);
+        EXPECT_EQ(marks, c.after == Mode::NameEntry ? MarkBoth : MarkPanel);
         EXPECT_EQ(Ints({blocksOn(Left), blocksOn(Bottom), game.nextRow[0]}), Ints({0, 0, 0}));
         // The tunnel goes on showing the blocks that ended the game, until a new one.
         EXPECT_EQ(Ints({shownWalls()[Bottom][6][2], shownWalls()[Left][0][0]}), Ints({Green, Red}));
+        // A finished game sleeps until the player does something.
+        EXPECT_EQ(nextStepDelay(), -1);
+        if (c.after == Mode::NameEntry) {
+            EXPECT_STREQ(game.scores.table[9].name, "Ann                 ");
+            EXPECT_EQ(game.scores.highlight, 9);
+        }
     }
     newGame();
     EXPECT_EQ(&shownWalls(), &game.board);
 }
 
-TEST_F(Flow, SkippedLevelsPayTheirBonusAndGetLongerAndFasterWhilePaused) {
+// The quota used up (here skipped while the table is up, a row finished just
+// before): the bonus and the level's clip at once, then the game waits 3.5 s,
+// holding the player's events, and deals a longer, faster level with the mode
+// as it was. The row that was finished is pushed at once, empty, onto the
+// first wall.
+TEST_F(Flow, ALevelEndsWithItsBonusAndClipAWaitAndALongerFasterLevel) {
     const struct {
         int points, rows, interval, colours, filled;
         const char *clip;
     } next[] = {{100, 23, 940, 3, 4, "woohoo"}, {300, 27, 850, 4, 5, "woohoo"},
                 {600, 31, 730, 4, 5, "ohyeah"}, {1000, 35, 580, 4, 5, "donut"},
                 {1500, 39, 500, 4, 5, "cake"},  {2100, 43, 500, 4, 5, "cake"}};
-    game.paused = game.highScoreView = 1;
+    game.mode = Mode::HighScores;
     for (const auto &n : next) {
         game.pushSide = game.viewSide = game.nextIndex = 3;
-        // A row finished just now: the level change empties it, and the last
-        // redraw of the level change pushes it anyway, onto the first wall.
         game.rowReady = 1;
         game.rowReadyTime = fake.now;
-        fake.slept = 0;
         fake.calls.clear();
         skipLevel();
-        onIdle();
-        EXPECT_EQ(Ints({game.points, game.rowsLeft + 1, game.currentInterval}),
-                  Ints({n.points, n.rows, n.interval}));
+        EXPECT_EQ(stepAt(fake.now), MarkPanel);
+        EXPECT_EQ(game.points, n.points);
+        EXPECT_EQ(fake.calls, Calls({clip(n.clip)}));
+        EXPECT_EQ(nextStepDelay(), 3500);
+        handleEvent(Event::pressed(Key::Right));  // held until the wait ends
+        EXPECT_EQ(stepAt(fake.now + 3499), 0u);
+        EXPECT_EQ(game.cursorShown, 0);
+        EXPECT_EQ(stepAt(fake.now + 1), MarkBoth);
+        EXPECT_EQ(game.cursorShown, 1);
+        game.cursorShown = 0;
+        EXPECT_EQ(Ints({game.rowsLeft + 1, game.currentInterval}), Ints({n.rows, n.interval}));
         EXPECT_EQ(Ints({game.pushSide, game.viewSide, game.nextIndex}), Ints({Top, Left, 0}));
-        EXPECT_EQ(Ints({game.paused, game.highScoreView}), Ints({1, 1}));
-        EXPECT_TRUE(fake.slept >= 3500 && fake.slept < 3600) << fake.slept;
-        EXPECT_EQ(fake.calls[2], clip(n.clip));
+        EXPECT_EQ(game.mode, Mode::HighScores);
         for (int side = 0; side < kSides; ++side) EXPECT_EQ(blocksOn(side), n.filled * kColumns);
         EXPECT_EQ(*std::max_element(game.board[0][0], game.board[0][kRows]), n.colours);
     }
@@ -121,49 +147,53 @@ TEST_F(Flow, SpeedStepsBy50WithinItsBoundsAndSaysSo) {
               "Base = 500, Current = 500\nBase = 32000, Current = 31980\n");
 }
 
+// A new game shows its walls at once and waits a second before its first
+// block; what the player does meanwhile is done when the second is over.
 TEST_F(Flow, NewGameStartsLevelOneAtTheChosenSpeedAfterASecond) {
     game.level = game.rowsLeft = game.points = game.pushSide = game.viewSide = game.nextIndex = 3;
     game.baseInterval = 700;
     game.soundOn = 0;
-    game.gameOver = game.paused = game.rowReady = game.highScoreView = game.nameState = 1;
+    game.mode = Mode::ScoreSaved;
+    game.rowReady = 1;
     game.nextRow[1] = game.board[2][6][4] = Red;
+    fake.now = game.lastTick = 5000;
     newGame();
+    EXPECT_EQ(game.marks, MarkBoth);
     EXPECT_EQ(Ints({game.level, game.rowsLeft, game.points, game.currentInterval}),
               Ints({1, 15, 0, 700}));
-    EXPECT_EQ(Ints({game.gameOver, game.paused, game.rowReady, game.highScoreView, game.nameState}),
-              Ints({0, 0, 0, 0, 0}));
-    EXPECT_EQ(Ints({game.pushSide, game.viewSide, game.nextIndex}), Ints({Left, Left, 0}));
+    EXPECT_EQ(Ints({game.rowReady, game.pushSide, game.viewSide, game.nextIndex}),
+              Ints({0, Left, Left, 0}));
     EXPECT_EQ(Ints({game.nextRow[1], game.board[2][6][4], game.soundOn}), Ints({Empty, Empty, 0}));
+    EXPECT_EQ(game.mode, Mode::Playing);
     for (int side = 0; side < kSides; ++side) EXPECT_EQ(blocksOn(side), 20);
-    EXPECT_TRUE(fake.slept >= 1000 && fake.slept < 1100) << fake.slept;
+    handleEvent(Event::typed('p'));
+    EXPECT_EQ(stepAt(5999), 0u);  // the tick is due, but the game waits
+    EXPECT_EQ(Ints({game.nextIndex, static_cast<int>(game.mode)}), Ints({0, 0}));
+    stepAt(6000);  // the pause that came during the wait
+    EXPECT_EQ(game.mode, Mode::Paused);
 }
 
 TEST_F(Flow, ExitShowsTheCreditsAndEndsTheProgramTenSecondsLater) {
     for (Millis start : {30001u, 30002u, 30000u}) {  // the farewell goes by the clock
         resetWorld();
         fake.now = start;
-        game.paused = game.highScoreView = game.board[Top][0][0] = 1;
-        game.gameOver = 1;  // a game that overflowed on its level's last row
-        game.rowsLeft = 0;
+        game.mode = Mode::HighScores;
+        game.board[Top][0][0] = 1;
+        game.rowsLeft = 0;  // a game over on its level's last row completes no level
+        game.lastTick = start;
         startExit();
-        const std::string end = clip("end" + std::to_string(start % 3 + 1));
-        EXPECT_EQ(fake.calls, (Calls{"showCredits", end, "drawPanel"}));
+        EXPECT_EQ(fake.calls, Calls({clip("end" + std::to_string(start % 3 + 1))}));
+        EXPECT_EQ(game.marks, MarkBoth);
     }
-    EXPECT_EQ(Ints({game.exitState, game.gameOver}), Ints({1, 1}));
-    EXPECT_EQ(Ints({game.paused, game.highScoreView, game.board[Top][0][0]}), Ints({0, 0, Empty}));
-    // The credits take the tick that is due and nothing else: no level is
-    // completed, and the step sleeps until its next work instead of spinning.
-    onIdle();
-    EXPECT_EQ(Ints({game.level, game.points}), Ints({1, 0}));
-    EXPECT_GT(nextStepDelay(), 0);
-    fake.now += 10000;
-    onIdle();
-    EXPECT_EQ(game.exitState, 1);
-    fake.now += 16;
-    onIdle();  // notices the time is up...
-    EXPECT_EQ(game.exitState, 2);
-    fake.now += 16;
-    EXPECT_THROW(onIdle(), QuitCalled);  // ...and the next redraw ends the program
+    EXPECT_EQ(game.board[Top][0][0], Empty);
+    // The credits take no tick and complete no level: the step sleeps until
+    // their time is up.
+    EXPECT_EQ(nextStepDelay(), 10001);
+    stepAt(fake.now + 10000);
+    EXPECT_EQ(Ints({static_cast<int>(game.mode), game.level, game.points}),
+              Ints({static_cast<int>(Mode::Credits), 1, 0}));
+    stepAt(fake.now + 1);
+    EXPECT_EQ(game.mode, Mode::Ending);
 }
 
 TEST_F(Flow, BoardClicksScore10ABlockAndCheerBigGroups) {
@@ -186,66 +216,25 @@ TEST_F(Flow, BoardClicksScore10ABlockAndCheerBigGroups) {
         game.board[Top][(c.blocks - 1) / kColumns + 1][0] = Green;
         clickBoard(0, 0);
         EXPECT_EQ(game.points, 10 * c.blocks);
-        EXPECT_EQ(fake.calls[0], *c.clip ? clip(c.clip) : "drawPanel") << c.blocks << " blocks";
+        EXPECT_EQ(fake.calls, *c.clip ? Calls({clip(c.clip)}) : Calls()) << c.blocks << " blocks";
+        EXPECT_EQ(game.board[Top][0][0], Green) << "the wall did not close the gap";
     }
 }
 
-// One idle step: the panels it drew.
-int idlePass() {
-    const int drawn = fake.count("drawPanel");
-    onIdle();
-    return fake.count("drawPanel") - drawn;
-}
-
-TEST_F(Flow, IdleStepsDrawNewPicturesAtMostOnceAFrameAndSleepUntilTheirNextWork) {
-    fake.now = game.lastTick = 100000;  // the next tick due in 1001 ms
-    game.points = 12345;                // a picture the idle step has not drawn yet
-    EXPECT_EQ(nextStepDelay(), 0);
-    EXPECT_EQ(idlePass(), 1);
-    EXPECT_EQ(nextStepDelay(), 1001);  // the same picture: nothing to do until the tick
-    fake.now += 16;
-    game.points += 10;
-    EXPECT_EQ(idlePass(), 1);  // a new picture a frame later: drawn at once
-    fake.now += 5;
-    game.points += 10;
-    EXPECT_EQ(idlePass(), 0);  // too soon: the step comes back a frame after the last picture
-    EXPECT_EQ(nextStepDelay(), 11);
-    fake.now += 11;
-    EXPECT_EQ(idlePass(), 1);
-
-    // A row due for its push gets its redraw even though the picture is the same.
+// Paused, a due tick is taken but builds nothing and marks nothing, and the
+// step sleeps until the next tick; a row that was finished is still pushed
+// when its time comes.
+TEST_F(Flow, APausedGameTakesItsTicksAndBuildsNothing) {
+    game.mode = Mode::Paused;
+    game.lastTick = 100000;
+    EXPECT_EQ(stepAt(101001), 0u);
+    EXPECT_EQ(Ints({static_cast<int>(game.lastTick), game.nextIndex}), Ints({101001, 0}));
+    EXPECT_EQ(nextStepDelay(), 1001);
     game.rowReady = 1;
     game.rowReadyTime = fake.now - 350;
     EXPECT_EQ(nextStepDelay(), 51);
-    fake.now += 51;
-    onIdle();
+    EXPECT_EQ(stepAt(fake.now + 51), MarkBoth);
     EXPECT_EQ(game.rowsLeft, 14);
-
-    // A push that ends the game changes the state after its picture was drawn:
-    // the next step, a frame later, draws the game-over panel; then a finished
-    // game has nothing to do until an event.
-    for (int row = 0; row < kRows; ++row) game.board[game.pushSide][row][0] = Red;
-    game.rowReady = 1;
-    game.rowReadyTime = fake.now - 401;
-    fake.now += 16;
-    onIdle();
-    ASSERT_EQ(game.gameOver, 1);
-    EXPECT_EQ(nextStepDelay(), 16);
-    fake.now += 16;
-    EXPECT_EQ(idlePass(), 1);
-    EXPECT_EQ(nextStepDelay(), -1);
-
-    // Paused: a due tick is taken but builds nothing and draws nothing; the
-    // step sleeps until the next tick.
-    game.gameOver = 0;
-    game.paused = 1;
-    game.points += 10;
-    game.lastTick = fake.now - 1001;
-    EXPECT_EQ(idlePass(), 0);
-    EXPECT_EQ(game.lastTick, fake.now);
-    EXPECT_EQ(game.nextIndex, 0);
-    EXPECT_EQ(nextStepDelay(), 1001);
-    EXPECT_EQ(fake.slept, 0u);  // never a nap
 }
 
 }  // namespace

@@ -1,96 +1,88 @@
-// Mouse and keys: the guards of each button in each mode of the game, the flat
-// grid, the command keys and the name entry.
-#include <GL/glut.h>
-
+// The controls, from the game's own events: the guards of each button and key
+// in each mode, the flat grid, the keyboard's cursor, the name entry, and the
+// window's point under the pointer at any window size.
 #include <cmath>
 #include <tuple>
 
-#include "app/input.h"
 #include "app/layout.h"
-#include "fakes/fake_frame.h"
+#include "fakes/fake_platform.h"
+#include "game/controls.h"
 #include "game/flow.h"
-#include "game/pacing.h"
 
 namespace {
 
-using Input = World;  // the high-score screen reads and writes scores.dat
+using Input = World;  // the table and the name entry read and write scores.dat
 
-// The left button released at panel point (px, py), on the window pixel where
-// the picture as laid out shows it. Panel points are y-up; GLUT reports window
-// positions y-down from the top.
-void releaseAt(int px, int py) {
-    const PictureLayout &in = shownLayout;
-    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, in.left + static_cast<int>(std::ceil(px * in.scale)),
-            in.top + static_cast<int>(std::ceil((600 - py) * in.scale)));
+void click(int px, int py) {
+    handleEvent(Event::press(px, py));
+    handleEvent(Event::release(px, py));
 }
 
 void type(const std::string &keys) {
-    for (char key : keys) onKeyboard(static_cast<unsigned char>(key), 0, 0);
+    for (char key : keys) handleEvent(Event::typed(static_cast<unsigned char>(key)));
 }
 
 // The fields that the actions behind the buttons and keys change.
 auto watched() {
-    return std::make_tuple(game.soundOn, game.highScoreView, game.paused, game.currentInterval,
-                           game.viewSide, game.exitState, game.points, game.rowsLeft);
+    return std::make_tuple(game.soundOn, game.mode, game.currentInterval, game.viewSide,
+                           game.points, game.rowsLeft, game.colourAid, game.waiting);
 }
 
-// What a release or key (or for key 1, the window hidden) did: 'A' its action
-// ran, 'R' only the panel was redrawn, '-' nothing beyond the redraw every
-// mouse event makes, 'Q' the program ended.
-char outcome(int px, int py, char key) {
+// What a click or key (or the window hidden) did: 'A' its action ran, '-'
+// nothing the game shows changed beyond the buttons, 'Q' the program ends.
+char outcome(const Event &event) {
     const auto before = watched();
-    fake.calls.clear();
-    try {
-        key == 1 ? pauseWhenHidden() : key != 0 ? type(std::string(1, key)) : releaseAt(px, py);
-    } catch (const QuitCalled &) {
-        return 'Q';
-    }
-    if (fake.count("drawView") > 0 || watched() != before) return 'A';
-    return fake.count("drawPanel") > (key != 0 ? 0 : 1) ? 'R' : '-';
+    game.marks = 0;
+    if (event.kind == Event::Release) handleEvent(Event::press(event.x, event.y));
+    handleEvent(event);
+    if (game.mode == Mode::Ending) return 'Q';
+    return watched() != before || (game.marks & MarkView) != 0 ? 'A' : '-';
 }
 
 TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
     // New Game, Sound, the scores, Pause, Speed +, Speed -, Left, Top, Right,
     // Bottom, Exit, a pair of blocks on the grid, then the keys: the walls' and
-    // n, then the buttons' (Ctrl+N, m, h, p, +, -, x) and Space and Enter on the
-    // cursor's cell, which each do what their button or the click does; last,
-    // the window hidden, which pauses only a running game.
+    // n, the buttons' (Ctrl+N, m, h, p, +, -, x) and Space and Enter on the
+    // cursor's cell, which each do what their button or the click does, c, a
+    // capital, q; last, the window hidden, which pauses only a running game.
+    const Event events[] = {
+        Event::release(60, 540), Event::release(60, 510),    Event::release(60, 570),
+        Event::release(60, 480), Event::release(40, 450),    Event::release(120, 450),
+        Event::release(40, 280), Event::release(80, 310),    Event::release(120, 280),
+        Event::release(80, 250), Event::release(60, 420),    Event::release(15, 5),
+        Event::typed('s'),       Event::typed('e'),          Event::typed('f'),
+        Event::typed('d'),       Event::typed('n'),          Event::pressed(Key::CtrlN),
+        Event::typed('m'),       Event::typed('h'),          Event::typed('p'),
+        Event::typed('+'),       Event::typed('-'),          Event::typed('x'),
+        Event::typed(' '),       Event::pressed(Key::Enter), Event::typed('c'),
+        Event::typed('D'),       Event::typed('q'),          Event::hidden()};
     const struct {
-        int px, py;
-        char key;
-    } events[] = {{60, 540, 0},  {60, 510, 0}, {60, 570, 0}, {60, 480, 0},  {40, 450, 0},
-                  {120, 450, 0}, {40, 280, 0}, {80, 310, 0}, {120, 280, 0}, {80, 250, 0},
-                  {60, 420, 0},  {15, 5, 0},   {0, 0, 's'},  {0, 0, 'e'},   {0, 0, 'f'},
-                  {0, 0, 'd'},   {0, 0, 'n'},  {0, 0, 14},   {0, 0, 'm'},   {0, 0, 'h'},
-                  {0, 0, 'p'},   {0, 0, '+'},  {0, 0, '-'},  {0, 0, 'x'},   {0, 0, ' '},
-                  {0, 0, '\r'},  {0, 0, 'D'},  {0, 0, 'q'},  {0, 0, 1}};
-    const struct {
-        Flag paused, gameOver;
-        int highScoreView, exitState;
+        Mode mode;
         const char *outcomes;
-    } modes[] = {{0, 0, 0, 0, "AAAAAAAAAAAAAAAAAAAAAAAAAA-QA"},   // playing
-                 {1, 0, 0, 0, "AAAAAARRRRA-----AAAAAAAA---Q-"},   // paused
-                 {1, 0, 1, 0, "AAARRRRRRRA-----AAAARRRA---Q-"},   // the high scores
-                 {0, 1, 0, 0, "AAAAAAAAAAA-AAAAAAAAAAAA---Q-"},   // game over
-                 {0, 1, 0, 1, "--R-RR----Q-AAAAA--R-RRQ---Q-"}};  // the credits
+    } modes[] = {{Mode::Playing, "AAAAAAAAAAAAAAAAAAAAAAAAAAA-QA"},
+                 {Mode::Paused, "AAAAAA----A-----AAAAAAAA--A-Q-"},
+                 {Mode::HighScores, "AAA-------A-----AAAA---A--A-Q-"},
+                 {Mode::GameOver, "AAA-AAAAAAA-AAAAAAAA-AAA--A-Q-"},
+                 {Mode::NameEntry, "AA--AAAAAAA-AAAAA-AAAAAAAAAAA-"},
+                 {Mode::Credits, "----------Q-AAAAA------Q--A-Q-"}};
     for (const auto &m : modes) {
         std::string outcomes;
-        for (const auto &e : events) {
+        for (const Event &e : events) {
             resetWorld();
-            std::tie(game.paused, game.gameOver, game.highScoreView, game.exitState) =
-                std::tie(m.paused, m.gameOver, m.highScoreView, m.exitState);
-            game.viewSide = e.py == 250 || e.key == 'd' ? Top : Bottom;  // so Bottom is a change
+            game.mode = m.mode;
+            game.viewSide = e.y == 250 || e.character == 'd' ? Top : Bottom;  // a change
             game.board[game.viewSide][0][0] = game.board[game.viewSide][0][1] = Red;
-            game.cursorShown = 1;  // on that pair
-            outcomes += outcome(e.px, e.py, e.key);
+            game.cursorShown = 1;       // on that pair
+            game.scores.highlight = 0;  // the name entry's place
+            outcomes += outcome(e);
         }
-        EXPECT_EQ(outcomes, m.outcomes);
+        EXPECT_EQ(outcomes, m.outcomes) << static_cast<int>(m.mode);
     }
 }
 
 TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
     // On a wall of stripes the group removed tells where the click landed; the
-    // last two are beyond the window's edges, where GLUT reports a held button.
+    // last two are beyond the window's edges, where a held button is followed.
     const struct {
         int px, py;
         bool columns;                     // vertical stripes, else horizontal ones
@@ -100,104 +92,137 @@ TEST_F(Input, AReleaseOnTheGridClicksTheCellUnderIt) {
                  {9, 5, true, 0, 0, 0, Red},      {160, 209, true, 0, 0, 4, Red},
                  {159, 210, true, 0, 6, 4, Red},  {-40, -100, true, 0, 0, 0, Red},
                  {900, 800, true, 0, 6, 4, Red}};
-    // The same at any window size: the picture scaled twice, with margins left
-    // and right, at a scale that is no whole number.
-    for (const auto &window :
-         {layoutFor(800, 600), layoutFor(1600, 1200), layoutFor(1000, 600), layoutFor(1200, 700)}) {
-        for (const auto &c : cases) {
-            resetWorld();
-            shownLayout = window;
-            game.viewSide = Right;
-            for (int row = 0; row < kRows; ++row)
-                for (int col = 0; col < kColumns; ++col)
-                    game.board[Right][row][col] = (c.columns ? col : row) % 2 ? Green : Red;
-            for (auto &row : game.board[Bottom])   // the next wall in memory: nothing to
-                for (int &cell : row) cell = Red;  // find there by a click beside the grid
-            releaseAt(c.px, c.py);
-            const std::string at = std::to_string(c.px) + "," + std::to_string(c.py) + " in " +
-                                   std::to_string(window.windowWidth);
-            EXPECT_EQ(game.points, c.points) << at;
-            EXPECT_EQ(game.board[Right][c.row][c.column], c.colour) << at;
-        }
+    for (const auto &c : cases) {
+        resetWorld();
+        game.viewSide = Right;
+        for (int row = 0; row < kRows; ++row)
+            for (int col = 0; col < kColumns; ++col)
+                game.board[Right][row][col] = (c.columns ? col : row) % 2 ? Green : Red;
+        for (auto &row : game.board[Bottom])   // the next wall in memory: nothing to
+            for (int &cell : row) cell = Red;  // find there by a click beside the grid
+        handleEvent(Event::release(c.px, c.py));
+        const std::string at = std::to_string(c.px) + "," + std::to_string(c.py);
+        EXPECT_EQ(game.points, c.points) << at;
+        EXPECT_EQ(game.board[Right][c.row][c.column], c.colour) << at;
     }
-    // The margins hold nothing: no button answers there, not even where one
-    // stands in an unscaled picture.
-    shownLayout = layoutFor(1000, 600);
-    fake.calls.clear();
-    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 60, 29);  // Scores, had the picture no margin
-    EXPECT_EQ(fake.calls, Calls());
-    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 160, 29);  // Scores, where it is drawn
-    EXPECT_EQ(game.highScoreView, 1);
+    // A button pressed and released on another acts for where it was
+    // released; the one pressed keeps its look until a later hit test misses
+    // it. The right button presses and clicks nothing.
+    handleEvent(Event::press(60, 420));
+    EXPECT_EQ(game.pressed[ExitButton], 1);
+    handleEvent(Event::release(60, 510));
+    EXPECT_EQ(std::make_pair(game.soundOn, game.pressed[ExitButton]),
+              std::make_pair(Flag(0), Flag(1)));
+    handleEvent(Event::press(60, 510, false));
+    handleEvent(Event::release(60, 510, false));
+    EXPECT_EQ(std::make_pair(game.soundOn, game.pressed[SoundButton]),
+              std::make_pair(Flag(0), Flag(0)));
+    click(15, 5);
+    EXPECT_EQ(game.pressed[ExitButton], 0);
 }
 
-// Events that come faster than frames (a storm of clicks and keys) each act,
-// but the panel is drawn once a refresh: the rest is held for the idle step,
-// which draws the last picture a refresh later, paused or not, and before the
-// game blocks in a wait the picture is brought up to date.
-TEST_F(Input, EventsFasterThanFramesAllActButThePanelIsDrawnOnceARefresh) {
+// The picture is scaled to the window and centred: a window pixel maps back to
+// the picture point drawn there, at any size; the margins hold nothing, and
+// beyond the window's edges (a button held outside it) the mapping goes on.
+TEST(Layout, AWindowPixelMapsToThePicturePointDrawnThere) {
+    const struct {
+        int width, height, x, y;
+        bool inPicture;
+        int px, py;
+    } cases[] = {{800, 600, 25, 595, true, 25, 5},      {800, 600, 159, 390, true, 159, 210},
+                 {1600, 1200, 51, 1190, true, 25, 5},   {1000, 600, 125, 595, true, 25, 5},
+                 {1000, 600, 99, 300, false, 0, 0},     {1000, 600, 900, 300, false, 0, 0},
+                 {1000, 600, 0, 300, false, 0, 0},      {1200, 700, 157, 695, true, 20, 5},
+                 {800, 600, -40, 700, true, -40, -100}, {1000, 600, -1, 300, true, -101, 300}};
+    for (const auto &c : cases) {
+        int px = 0, py = 0;
+        const bool mapped = panelPointAt(layoutFor(c.width, c.height), c.x, c.y, px, py);
+        const std::string at =
+            std::to_string(c.x) + "," + std::to_string(c.y) + " in " + std::to_string(c.width);
+        EXPECT_EQ(mapped, c.inPicture) << at;
+        if (mapped) {
+            EXPECT_EQ(std::make_pair(px, py), std::make_pair(c.px, c.py)) << at;
+        }
+    }
+}
+
+// A wait (a level's end, a new game's first second) holds what the player does
+// until it is over, but q ends the game at once, after what came before it;
+// however many events come, the step keeps one time to wake at.
+TEST_F(Input, EventsDuringAWaitAreHeldButQQuitsAtOnce) {
     fake.now = game.lastTick = 1000;
-    game.paused = 1;
-    type("cccccc");
-    EXPECT_EQ(game.colourAid, 0);  // six switches, each one acted
-    EXPECT_EQ(fake.frames, 1);
-    EXPECT_EQ(nextStepDelay(), 16);
-    fake.now += 16;
-    onIdle();
-    EXPECT_EQ(fake.frames, 2);
-    EXPECT_EQ(nextStepDelay(), 1001 - 16);  // then only the next tick
-    type("c");
-    releaseAt(60, 540);  // New Game: its picture is shown before its second's wait
-    EXPECT_EQ(fake.frames, 3);
+    handleEvent(Event::pressed(Key::CtrlN));
+    ASSERT_EQ(game.waiting, 1);
+    for (int i = 0; i < 1000; ++i) {
+        click(15 + i % 150, i % 210);
+        type("c");
+    }
+    EXPECT_EQ(game.points, 0);
+    EXPECT_EQ(nextStepDelay(), 1000);
+    type("mq");
+    EXPECT_EQ(game.mode, Mode::Ending);
+    EXPECT_EQ(game.soundOn, 0);  // m was handled before q ended the game
 }
 
 TEST_F(Input, ArrowsMoveTheCursorWithinTheGridAndSpaceClicksItsCell) {
-    type(" \r");  // no cursor yet, nothing to click
-    EXPECT_EQ(fake.calls, Calls());
+    type(" ");
+    handleEvent(Event::pressed(Key::Enter));  // no cursor yet, nothing to click
+    EXPECT_EQ(game.marks, 0u);
     // The first arrow only shows the cursor, on the bottom-left cell; then it
-    // moves a cell a press, redrawn each time, and stops at the edges.
+    // moves a cell a press and stops at the edges.
     const struct {
-        int key, presses, row, column, redraws;
-    } moves[] = {{GLUT_KEY_RIGHT, 1, 0, 0, 1}, {GLUT_KEY_DOWN, 2, 0, 0, 0},
-                 {GLUT_KEY_LEFT, 2, 0, 0, 0},  {GLUT_KEY_UP, 9, 6, 0, 6},
-                 {GLUT_KEY_RIGHT, 9, 6, 4, 4}, {GLUT_KEY_DOWN, 2, 4, 4, 2},
-                 {GLUT_KEY_LEFT, 1, 4, 3, 1}};
+        Key key;
+        int presses, row, column;
+    } moves[] = {{Key::Right, 1, 0, 0}, {Key::Down, 2, 0, 0},  {Key::Left, 2, 0, 0},
+                 {Key::Up, 9, 6, 0},    {Key::Right, 9, 6, 4}, {Key::Down, 2, 4, 4},
+                 {Key::Left, 1, 4, 3}};
     for (const auto &m : moves) {
-        fake.calls.clear();
-        for (int i = 0; i < m.presses; ++i) onSpecialKey(m.key, 0, 0);
-        EXPECT_EQ(game.cursorRow, m.row) << m.key;
-        EXPECT_EQ(game.cursorColumn, m.column) << m.key;
-        EXPECT_EQ(fake.count("drawPanel"), m.redraws) << m.key;
+        for (int i = 0; i < m.presses; ++i) handleEvent(Event::pressed(m.key));
+        EXPECT_EQ(std::make_pair(game.cursorRow, game.cursorColumn),
+                  std::make_pair(m.row, m.column));
     }
+    EXPECT_EQ(game.marks, MarkPanel);
     // It keeps its cell on another wall, and arrows mean nothing while a name is
     // typed; Enter clicks the cell under it.
     type("f");
-    game.nameState = 1;
-    onSpecialKey(GLUT_KEY_UP, 0, 0);
-    game.nameState = 0;
+    game.mode = Mode::NameEntry;
+    handleEvent(Event::pressed(Key::Up));
+    game.mode = Mode::Playing;
     game.board[Right][4][3] = game.board[Right][4][2] = Green;
-    type("\r");
+    handleEvent(Event::pressed(Key::Enter));
     EXPECT_EQ(game.points, 20);
 }
 
-TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
-    game.gameOver = 1;
-    game.nameState = game.colourAid = 1;
-    type("\bq\bAB\b\t\x1b\x1f\x7f\xe9");  // neither control keys nor Latin-1 go in
-    EXPECT_STREQ(game.playerName, "A");   // q was a letter of the name, not a quit
+TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnterSavesIt) {
+    game.mode = Mode::NameEntry;
+    game.colourAid = 1;
+    game.points = 2120;
+    readScores(game.scores.table);
+    game.scores.highlight = 9;
+    const Event backspace = Event::pressed(Key::Backspace);
+    for (const Event &e :
+         {backspace, Event::typed('q'), backspace, Event::typed('A'), Event::typed('B'), backspace,
+          Event::pressed(Key::Escape), Event::pressed(Key::CtrlN)})
+        handleEvent(e);
+    type("\t\x1f\x7f\xe9");              // neither control keys nor Latin-1 go in
+    EXPECT_STREQ(game.playerName, "A");  // q was a letter of the name, not a quit
     type(" ~cdefghijklmnopqrstuvwxyz");
     EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqrs");  // full at 20
     EXPECT_EQ(game.colourAid, 1);                           // and nothing written past its end
-    type("\b");
+    handleEvent(backspace);
     EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqr");
-    EXPECT_EQ(game.nameState, 1);
-    // Each key asks the view to show the name as it now stands, and nothing else.
-    // (Escape is no letter: it leaves full screen, as it does in play.)
-    EXPECT_EQ(fake.count("requestViewRedraw"), 37);
-    EXPECT_EQ(fake.calls[7], "leaveFullScreen");
-    type("\r");
-    EXPECT_EQ(game.nameState, 2);
-    EXPECT_EQ(fake.calls.back(), "drawView");  // stored at once, before any later key
-    EXPECT_THROW(type("q"), QuitCalled);
+    // The view shows the name in the table as it is typed.
+    EXPECT_STREQ(game.scores.table[9].name, "A ~cdefghijklmnopqr ");
+    EXPECT_EQ(fake.calls, Calls({"leaveFullScreen"}));  // Escape is no letter
+    handleEvent(Event::pressed(Key::Enter));
+    EXPECT_EQ(game.mode, Mode::ScoreSaved);
+    EXPECT_EQ(game.scores.note, "Score saved.");
+    HighScoreEntry saved[kScorePlaces];
+    readScores(saved);
+    EXPECT_STREQ(saved[9].name, "A ~cdefghijklmnopqr ");
+    EXPECT_EQ(fake.calls.back(), "playSound data/excellent.wav");
+    type("q");
+    EXPECT_EQ(game.mode, Mode::Ending);
 }
 
 }  // namespace

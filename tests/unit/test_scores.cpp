@@ -17,7 +17,9 @@
 #include <iterator>
 #include <random>
 
-#include "fakes/fake_frame.h"
+#include "fakes/fake_platform.h"
+#include "game/controls.h"
+#include "game/flow.h"
 #include "scores/score_file.h"
 
 namespace {
@@ -44,11 +46,25 @@ const std::string kDefaults = record("Stack Master", 20000) + record("Cube Crush
                               record("Quick Clicker", 6000) + record("Tunnel Diver", 5000) +
                               record("Side Switcher", 3000) + record("Late Starter", 2000);
 
-// The final score of a game whose name is being typed (1) or was entered (2).
-int finish(const char *name, int nameState, int score) {
-    std::snprintf(game.playerName, sizeof game.playerName, "%s", name);
-    game.nameState = nameState;
-    return recordFinalScore(score);
+// A finished game's score entered under `name`: the line that tells the player
+// how the save went.
+std::string enter(const char *name, int score) {
+    HighScoreEntry table[kScorePlaces], entry;
+    readScores(table);
+    padName(name, entry.name);
+    entry.score = score;
+    int place = findPlace(table, score);
+    return saveEntry(table, place, entry);
+}
+
+// A game that ends with `score` points, its next row onto a full wall.
+void gameOver(int score) {
+    game.points = score;
+    for (auto &row : game.board[game.pushSide]) row[0] = Red;
+    game.rowReady = 1;
+    game.rowReadyTime = game.lastTick = fake.now;
+    fake.now += 401;
+    stepGame();
 }
 
 TEST_F(Scores, OnlyAMissingFileGetsTheDefaultsAndACutOneKeepsItsWholeRecords) {
@@ -69,47 +85,56 @@ TEST_F(Scores, OnlyAMissingFileGetsTheDefaultsAndACutOneKeepsItsWholeRecords) {
         {false, mine + "trailing bytes", {1, -2, -3, -4, -5, -6, -7, -8, -9, -10}}};
     using Files = std::filesystem::directory_iterator;
     const auto openFiles = std::distance(Files("/proc/self/fd"), Files());
+    HighScoreEntry shown[kScorePlaces];
     for (const auto &c : cases) {
         if (!c.missing) writeFile(c.file);
-        showHighScores();
+        readScores(shown);
         EXPECT_EQ(std::distance(Files("/proc/self/fd"), Files()), openFiles) << "left open";
         EXPECT_EQ(readFile("scores.dat"), c.file) << c.file.size();
-        for (int i = 0; i < kScorePlaces; ++i) EXPECT_EQ(fake.table[i].score, c.scores[i]) << i;
+        for (int i = 0; i < kScorePlaces; ++i) EXPECT_EQ(shown[i].score, c.scores[i]) << i;
     }
-    EXPECT_STREQ(fake.table[0].name, "Stac");
-    EXPECT_STREQ(fake.table[9].name, "In The Red          ");
+    EXPECT_STREQ(shown[0].name, "Stac");
+    EXPECT_STREQ(shown[9].name, "In The Red          ");
     writeFile("");  // the next save writes the table whole
-    finish("Ann", 2, 50000);
+    enter("Ann", 50000);
     EXPECT_EQ(readFile("scores.dat"), record("Ann", 50000) + kDefaults.substr(0, 216));
 }
 
-// A new score goes below equal ones and pushes the last out; while the name is
-// typed the table is redrawn unsaved, and Enter saves it blank-padded and says so
-// in place of the prompt.
+// A game over whose score earns a place shows the table with the score at
+// its place (below equal ones, pushing the last out) under the name as it is
+// typed, the file untouched; Enter saves it blank-padded and says so in place
+// of the prompt.
 TEST_F(Scores, ANewScoreTakesItsPlaceUnderTheNameTypedAndEnterSavesIt) {
     const struct {
         int score, place;
         const char *name;
     } cases[] = {{25000, 0, "Twenty-one characters"}, {12000, 3, "Ann"}, {2001, 9, ""}};
     for (const auto &c : cases) {
+        resetWorld();
         writeFile(kDefaults);
-        EXPECT_EQ(finish(c.name, 1, c.score), 1);
-        EXPECT_EQ(readFile("scores.dat"), kDefaults);
-        EXPECT_EQ(finish(c.name, 2, c.score), 1);  // saved, and the table stays up
-        EXPECT_EQ(fake.note, "Score saved.");
+        gameOver(c.score);
+        ASSERT_EQ(game.mode, Mode::NameEntry);
+        for (const char *k = c.name; *k != '\0'; ++k) handleEvent(Event::typed(*k));
         const std::string name = std::string(c.name).substr(0, 20);
+        EXPECT_EQ(game.scores.highlight, c.place);
+        EXPECT_STREQ(game.scores.table[c.place].name,
+                     (name + std::string(20 - name.size(), ' ')).c_str());
+        EXPECT_EQ(readFile("scores.dat"), kDefaults);
+        handleEvent(Event::pressed(Key::Enter));  // saved, and the table stays up
+        EXPECT_EQ(game.scores.note, "Score saved.");
         EXPECT_EQ(readFile("scores.dat"), kDefaults.substr(0, 24 * c.place) +
                                               record(name, c.score) +
                                               kDefaults.substr(24 * c.place, 24 * (9 - c.place)));
-        EXPECT_EQ(game.nameState, 0);
+        EXPECT_EQ(game.mode, Mode::ScoreSaved);
     }
-    // Equal to place 10 or less earns no place: the entry ends, quietly (the game
-    // over had its clip).
-    EXPECT_EQ(finish("Cy", 1, 2000), 0);
-    EXPECT_EQ(finish("Cy", 1, 1999), 0);
-    EXPECT_EQ(game.nameState, 0);
-    EXPECT_EQ(fake.count("playSound data/excellent.wav") + fake.count("playSound data/nosoup.wav"),
-              3);
+    // Equal to place 10 or less earns no place: the tunnel stays, with the game
+    // over's one clip.
+    for (int score : {2000, 1999}) {
+        resetWorld();
+        gameOver(score);
+        EXPECT_EQ(game.mode, Mode::GameOver);
+        EXPECT_EQ(fake.calls, Calls({"playSound data/nosoup.wav"}));
+    }
 }
 
 // Replaces the table with `table` as a save does.
@@ -144,7 +169,7 @@ TEST_F(Scores, AFailedSaveKeepsTheOldTableAndSaysWhy) {
         if (reason == ENOTDIR) kScoreFileName = "plain/scores.dat";
         setrlimit(RLIMIT_FSIZE, reason == EFBIG ? &full : &unlimited);
         testing::internal::CaptureStderr();
-        finish("Dee", 2, 50000);
+        const std::string note = enter("Dee", 50000);
         setrlimit(RLIMIT_FSIZE, &unlimited);
         close(held);
         const std::string file = kScoreFileName;
@@ -156,10 +181,9 @@ TEST_F(Scores, AFailedSaveKeepsTheOldTableAndSaysWhy) {
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   (reason == ENOTDIR ? "Couldn't read " + file + ": " + why + "\n" : "") +
                       "Error writing " + file + ": " + why + "\n");
-        EXPECT_EQ(fake.note, "Your score could not be saved: " + why + ".");
+        EXPECT_EQ(note, "Your score could not be saved: " + why + ".");
         EXPECT_EQ(readFile("scores.dat"), kDefaults) << reason;
     }
-    EXPECT_EQ(fake.count("playSound data/excellent.wav"), 4);  // the clip follows all the same
     using Files = std::filesystem::directory_iterator;
     EXPECT_EQ(std::distance(Files("."), Files()), 2) << "more than scores.dat and plain";
 
@@ -168,11 +192,12 @@ TEST_F(Scores, AFailedSaveKeepsTheOldTableAndSaysWhy) {
     std::filesystem::remove("scores.dat.lock");
     std::filesystem::create_directory("scores.dat.lock");
     testing::internal::CaptureStderr();
-    showHighScores();
-    showHighScores();
+    HighScoreEntry shown[kScorePlaces];
+    readScores(shown);
+    readScores(shown);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Error writing to scores.dat: Is a directory\n");
-    EXPECT_STREQ(fake.table[0].name, "Stack Master        ");
+    EXPECT_STREQ(shown[0].name, "Stack Master        ");
 }
 
 // Two games saving at once: the one that waits for the other's lock saves into
@@ -188,7 +213,7 @@ TEST_F(Scores, TwoGamesSavingAtOnceKeepBothRecordsAndALinkStays) {
     ASSERT_GE(other, 0);
     if (other == 0) {  // the other game enters its name once this one holds the table
         char byte;
-        _exit(read(locked[0], &byte, 1) == 1 && finish("Eve", 2, 16000) == 1 ? 0 : 1);
+        _exit(read(locked[0], &byte, 1) == 1 && enter("Eve", 16000) == "Score saved." ? 0 : 1);
     }
     EXPECT_EQ(updateScoreFile([&](HighScoreEntry *table, int got) {
                   EXPECT_EQ(got, kScorePlaces);

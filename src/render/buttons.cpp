@@ -1,22 +1,14 @@
-// Drawing of the control panel's push buttons, in panel pixels.
+#include "render/buttons.h"
+
 #include <GL/glut.h>
 
 #include <cstring>
 
-#include "app/button.h"
 #include "render/draw_helpers.h"
 
-void Button::draw(int bx, int by, const char *text) {
-    // A pressed button shows its face, bevel and label one pixel right and one
-    // down; the black rim stays where it is.
-    const int p = pressed == 1 || latched == 1 ? 1 : 0;
-    x = bx;
-    y = by;
-    w = 83;
-    h = 23;
-    labelLen = static_cast<int>(std::strlen(text));
-    if (labelLen > 15) return;  // too long for the button: the rectangle still moves
-    std::memcpy(label, text, labelLen + 1);
+void drawButton(const ButtonPlace &place, bool pressed) {
+    const int p = pressed ? 1 : 0;
+    const int x = place.x, y = place.y, w = kButtonWidth, h = kButtonHeight;
 
     glBegin(GL_QUADS);
     glColor3f(0, 0, 0);  // rim
@@ -51,10 +43,10 @@ void Button::draw(int bx, int by, const char *text) {
     glEnd();
 }
 
-void Button::drawLabel() const {
-    if (labelLen > 15) return;  // never recorded by draw()
+void drawButtonLabel(const ButtonPlace &place, bool pressed) {
     // 8-pixel characters centred in the 83-pixel width, rounding to the left.
-    const int p = pressed == 1 || latched == 1 ? 1 : 0;
-    drawText(static_cast<float>(x + 41 - 4 * labelLen + p), static_cast<float>(y + 7 - p),
-             GLUT_BITMAP_8_BY_13, label);
+    const int p = pressed ? 1 : 0;
+    const int length = static_cast<int>(std::strlen(place.label));
+    drawText(static_cast<float>(place.x + 41 - 4 * length + p), static_cast<float>(place.y + 7 - p),
+             GLUT_BITMAP_8_BY_13, place.label);
 }

@@ -1,0 +1,13 @@
+// The control panel's bevelled push buttons.
+#pragma once
+
+#include "game/panel_layout.h"
+
+// A button's black rim, grey face and bevel, 83 by 23 pixels from its place's
+// bottom-left corner, in panel coordinates. A pressed button shows its face
+// and bevel one pixel right and one down; the rim stays where it is.
+void drawButton(const ButtonPlace &place, bool pressed);
+
+// Its label, centred on the face (one pixel right and down when pressed), in
+// the current colour.
+void drawButtonLabel(const ButtonPlace &place, bool pressed);
