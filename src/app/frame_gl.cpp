@@ -8,6 +8,7 @@
 #include "app/layout.h"
 #include "app/settings.h"
 #include "app/window_size.h"
+#include "game/clock.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/pacing.h"
@@ -26,6 +27,7 @@
 #endif
 
 void quitGame(int status) {
+    flushSettings(elapsedMs(), true);  // what the player set in the last second too
     SDL_CloseAudio();
 #ifdef TW_LEAK_CHECK
     __lsan_do_leak_check();

@@ -1,8 +1,8 @@
 #include "app/settings.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <sstream>
 
 #include "app/file_io.h"
@@ -15,6 +15,26 @@ namespace {
 
 constexpr std::size_t kLargestFile = 64 * 1024;  // far more than a settings file holds
 const char *const kKeys[kSettings] = {"sound", "colour-aid", "scale", "full-screen"};
+
+// A storm of c or m presses must not become a storm of writes, each flushed to
+// disk: what the player sets waits until a second has passed since the last
+// write, and the last value set is the one written.
+constexpr std::uint32_t kFlushGapMs = 1000;
+// The game stands still while it waits for another game's write of the file,
+// which is one small file's: a longer wait means something is wrong.
+constexpr int kLockWaitMs = 2000;
+// A line the game cannot use is quoted in its warning this far at most, so
+// that a damaged file cannot flood the terminal or send it escape sequences.
+constexpr std::size_t kQuotedCharacters = 80;
+
+// This game's dealings with the file since it read it.
+struct FileState {
+    Settings wanted;            // values to write, -1 where there is none
+    bool tried = false;         // whether this game has written the file yet
+    std::uint32_t lastTry = 0;  // when it last did (or tried to)
+    bool failed = false;        // and failed: it waits for the next change then
+    bool complained = false;    // what went wrong with the file has been said
+} file;
 
 std::string trimmed(const std::string &text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
@@ -51,9 +71,23 @@ std::string lineOf(Setting which, int value) {
 
 // One line on standard error for whatever goes wrong with the file in a run.
 void complain(const std::string &what) {
-    static bool said = false;
-    if (!said) std::fprintf(stderr, "tumblewell: %s\n", what.c_str());
-    said = true;
+    if (!file.complained) std::fprintf(stderr, "tumblewell: %s\n", what.c_str());
+    file.complained = true;
+}
+
+// A line as its warning quotes it: printable characters only, each other byte
+// shown as '?', and cut short after kQuotedCharacters.
+std::string quoted(const std::string &line) {
+    std::string shown = line.substr(0, kQuotedCharacters);
+    for (char &c : shown)
+        if (c < ' ' || c > '~') c = '?';
+    return line.size() > kQuotedCharacters ? shown + "..." : shown;
+}
+
+bool anyWanted() {
+    for (const int value : file.wanted.value)
+        if (value >= 0) return true;
+    return false;
 }
 
 }  // namespace
@@ -72,7 +106,8 @@ std::string readSettings(const std::string &text, Settings &settings) {
         // line that is no "key = value", or a value the key cannot take, is not.
         const bool keyAndValue = content.find('=') != std::string::npos;
         if (problem.empty() && (!keyAndValue || read < 0))
-            problem = "line " + std::to_string(number) + " (\"" + content + "\") is no setting";
+            problem =
+                "line " + std::to_string(number) + " (\"" + quoted(content) + "\") is no setting";
     }
     return problem;
 }
@@ -95,12 +130,15 @@ std::string writeSetting(const std::string &text, Setting which, int value) {
 }
 
 void loadSettings() {
+    remembered = Settings();
+    file = FileState();
     const std::string &path = gamePaths().settings;
     std::string text;
     if (path.empty()) return;
     if (!readSmallFile(path, text, kLargestFile)) {
         if (errno != ENOENT)
-            complain("cannot read " + path + ": " + std::strerror(errno) + "; the defaults hold");
+            complain("cannot read " + path + ": " + describeFileError(errno) +
+                     "; the defaults hold");
         return;
     }
     const std::string problem = readSettings(text, remembered);
@@ -112,17 +150,44 @@ void loadSettings() {
 }
 
 void rememberSetting(Setting which, int value) {
+    if (gamePaths().settings.empty()) return;
+    file.wanted.value[which] = value == remembered.value[which] ? -1 : value;
+    file.failed = false;  // a new change is worth another try
+}
+
+int settingsFlushDelay(std::uint32_t nowMs) {
+    if (file.failed || !anyWanted()) return -1;
+    const std::uint32_t since = nowMs - file.lastTry;
+    if (!file.tried || since >= kFlushGapMs) return 0;
+    return static_cast<int>(kFlushGapMs - since);
+}
+
+void flushSettings(std::uint32_t nowMs, bool atExit) {
+    if (atExit ? !anyWanted() : settingsFlushDelay(nowMs) != 0) return;
+    const Settings writing = file.wanted;
+    file.tried = true;
+    file.lastTry = nowMs;
+    // Written into the file as it now stands, so that what the player or
+    // another game changed meanwhile stays; a file that cannot be read is never
+    // written over.
     const std::string &path = gamePaths().settings;
-    if (path.empty() || remembered.value[which] == value) return;
-    remembered.value[which] = value;
-    // Written into the file as it now stands, so that what the player added
-    // meanwhile stays; a file that cannot be read is never written over.
-    std::string text;
-    if (!readSmallFile(path, text, kLargestFile) && errno != ENOENT) {
-        complain("cannot read " + path + ": " + std::strerror(errno) + "; it is left as it is");
+    const int written =
+        updatePlayerFile(path, kLargestFile, kLockWaitMs, [&writing](std::string &text, bool) {
+            std::string changed = text;
+            for (int which = 0; which < kSettings; ++which)
+                if (writing.value[which] >= 0)
+                    changed =
+                        writeSetting(changed, static_cast<Setting>(which), writing.value[which]);
+            const bool differs = changed != text;  // another game may have written the same
+            text = changed;
+            return differs;
+        });
+    if (!written) {
+        file.failed = true;
+        complain("cannot write " + path + ": " + describeFileError(errno));
         return;
     }
-    text = writeSetting(text, which, value);
-    if (makeFolders(folderOf(path)) != 0 || !replaceFile(path, text.data(), text.size()))
-        complain("cannot write " + path + ": " + std::strerror(errno));
+    for (int which = 0; which < kSettings; ++which)
+        if (writing.value[which] >= 0) remembered.value[which] = writing.value[which];
+    file.wanted = Settings();
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/frame.h"
+#include "app/settings.h"
 #include "game/board.h"
 #include "game/clock.h"
 #include "game/flow_support.h"
@@ -79,6 +80,7 @@ int tickElapsed() {
 }
 
 void onIdle() {
+    flushSettings(elapsedMs(), false);  // what the player set, a second after the last write
     // The panel selects its own window whenever it draws, so nothing needs
     // selecting here. A frame that events asked for faster than a display shows
     // them comes first.

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "app/button.h"
+#include "app/settings.h"
 #include "game/clock.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
@@ -117,9 +118,11 @@ void drawHeldPanel(bool evenWithinAFrame) {
 // game redraws.
 int nextStepDelay() {
     const Millis now = elapsedMs();
-    const int held = panelHeld ? until(lastPanelFrame + kFrameMs, now) : kNoStep;
-    if (game.gameOver == 1 && game.exitState == 0) return sooner(redrawDelay(now), held);
+    // A held frame and a changed setting to write wake the step in every state.
+    const int wake = sooner(panelHeld ? until(lastPanelFrame + kFrameMs, now) : kNoStep,
+                            settingsFlushDelay(now));
+    if (game.gameOver == 1 && game.exitState == 0) return sooner(redrawDelay(now), wake);
     if (game.rowsLeft == 0 && game.gameOver != 1) return 0;
     const int tick = until(game.lastTick + static_cast<Millis>(game.currentInterval) + 1, now);
-    return sooner(held, game.paused == 1 ? tick : sooner(redrawDelay(now), tick));
+    return sooner(wake, game.paused == 1 ? tick : sooner(redrawDelay(now), tick));
 }
