@@ -1,10 +1,23 @@
-#include "app/file_io.h"
-
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+
+#include "game/storage.h"
+
+int makeFolders(const std::string &path) {
+    struct stat info;
+    if (path.empty() || stat(path.c_str(), &info) == 0) return 0;
+    // Private to the player, as the data folders of a home directory should be.
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        if (mkdir(path.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) return -1;
+    }
+    return 0;
+}
 
 std::string folderOf(const std::string &path) {
     const std::size_t slash = path.rfind('/');
@@ -18,6 +31,8 @@ int readSmallFile(const std::string &path, std::string &bytes, std::size_t limit
     int err = 0;
     if (fstat(fd, &info) != 0)
         err = errno;
+    else if (S_ISDIR(info.st_mode))
+        err = EISDIR;
     else if (!S_ISREG(info.st_mode))
         err = EINVAL;
     else if (static_cast<std::size_t>(info.st_size) > limit)
@@ -82,4 +97,77 @@ int replaceFile(const std::string &target, const void *bytes, std::size_t size) 
     unlink(temp.c_str());
     errno = err;
     return 0;
+}
+
+namespace {
+
+constexpr int kLockNapMs = 20;
+
+// The file that `path` leads to. A player may keep a file elsewhere (a synced
+// folder) behind a link: a write must go to the link's target, so that the
+// link stays. Followed link by link, so that a link to a file not made yet
+// still names where it is to go.
+std::string followLinks(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        char target[4096];
+        const ssize_t n = readlink(path.c_str(), target, sizeof target);
+        if (n <= 0 || static_cast<std::size_t>(n) == sizeof target) break;  // no link: the file
+        const std::string to(target, static_cast<std::size_t>(n));
+        if (to[0] == '/') {
+            path = to;
+        } else {
+            path = folderOf(path);
+            path += to;
+        }
+    }
+    return path;
+}
+
+// An exclusive lock on the lock file beside `file`, which every game takes for
+// the length of a write. Waits up to `waitMs` for another game's write to end,
+// in short naps; -1 with errno when the lock cannot be had.
+int lockFile(const std::string &file, int waitMs) {
+    const int fd =
+        open((file + ".lock").c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    for (int waited = 0; flock(fd, LOCK_EX | LOCK_NB) != 0; waited += kLockNapMs) {
+        if (errno != EWOULDBLOCK || waited >= waitMs) {
+            const int err = errno;
+            close(fd);
+            errno = err;
+            return -1;
+        }
+        usleep(kLockNapMs * 1000);
+    }
+    return fd;
+}
+
+}  // namespace
+
+int updatePlayerFile(const std::string &path, std::size_t limit, int lockWaitMs,
+                     const std::function<bool(std::string &bytes, bool exists)> &change) {
+    // The folder is made here if it is still missing, so that a write that
+    // cannot make it says why.
+    if (makeFolders(folderOf(path)) != 0) return 0;
+    const std::string target = followLinks(path);
+    const int lock = lockFile(target, lockWaitMs);
+    if (lock < 0) return 0;
+    // Read again under the lock: another game may have written the file since
+    // this one last read it, and what it wrote must be kept.
+    std::string bytes;
+    const bool exists = readSmallFile(target, bytes, limit) != 0;
+    int ok = 0;
+    if (exists || errno == ENOENT) {
+        ok = 1;
+        if (change(bytes, exists)) ok = replaceFile(target, bytes.data(), bytes.size());
+    }
+    const int err = errno;
+    close(lock);  // the lock goes with it
+    errno = err;
+    return ok;
+}
+
+const char *describeFileError(int err) {
+    if (err == EINVAL) return "not a regular file";
+    return err == EWOULDBLOCK ? "another game is saving to it" : std::strerror(err);
 }

@@ -9,11 +9,11 @@
 
 #include "app/frame.h"
 #include "app/layout.h"
-#include "app/settings.h"
 #include "app/window_size.h"
 #include "game/clock.h"
 #include "game/flow.h"
 #include "game/game_state.h"
+#include "game/settings.h"
 #include "game/window.h"
 #include "render/panel.h"
 #include "render/view.h"
@@ -32,6 +32,7 @@
 #endif
 
 void quitGame(int status) {
+    flushSettings(elapsedMs(), true);  // what the player set in the last second too
     SDL_CloseAudio();
 #ifdef TW_LEAK_CHECK
     __lsan_do_leak_check();
@@ -91,13 +92,16 @@ void runMainLoop() {
     for (;;) {
         // Every event waiting now, each handled at once (GLUT's callbacks);
         // then the game's step if it has work, then one frame of what they
-        // changed, then sleep until the next of these is due.
+        // changed, then the settings if one is due to be written, then sleep
+        // until the next of these is due.
         glutMainLoopEvent();
         if (nextStepDelay() == 0) stepGame();
         if (game.mode == Mode::Ending) quitGame();
         if (frameDelay(elapsedMs()) == 0) drawMarkedWindows();
         const Millis now = elapsedMs();
-        sleepForEvents(display, sooner(nextStepDelay(), frameDelay(now)));
+        flushSettings(now, false);  // what the player set, a second after the last write
+        sleepForEvents(display,
+                       sooner(sooner(nextStepDelay(), frameDelay(now)), settingsFlushDelay(now)));
     }
 }
 

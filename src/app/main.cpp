@@ -8,14 +8,14 @@
 #include "app/command_line.h"
 #include "app/frame.h"
 #include "app/paths.h"
-#include "app/settings.h"
 #include "app/startup.h"
 #include "assets/play_sound.h"
+#include "game/settings.h"
 
 int main(int argc, char **argv) {
     findGameFiles();
     clipFolder = gamePaths().data.c_str();
-    loadSettings();  // what the player chose in earlier runs; options win over it
+    loadSettings(gamePaths().settings);  // the player's earlier choices; options win over them
     // The command line comes next: a mistake in it must leave no trace.
     const int status = readCommandLine(&argc, argv, stdout, stderr);
     if (status != kStartGame) return status;

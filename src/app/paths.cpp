@@ -83,17 +83,6 @@ void findGameFiles() {
     kScoreFileName = scoreFile.c_str();
 }
 
-int makeFolders(const std::string &path) {
-    struct stat info;
-    if (path.empty() || stat(path.c_str(), &info) == 0) return 0;
-    // Private to the player, as the data folders of a home directory should be.
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        if (mkdir(path.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) return -1;
-    }
-    return 0;
-}
-
 const GamePaths &gamePaths() { return chosen; }
 
 std::string dataFile(const char *name) { return chosen.data + name; }

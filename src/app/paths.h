@@ -39,11 +39,6 @@ GamePaths choosePaths(const PathFacts &facts);
 // chosen folder.
 void findGameFiles();
 
-// Creates the folder `path` (ending in '/'; "" is the working directory) and
-// the missing ones above it. Returns 0 when it is there, else -1 with errno
-// from the first folder that could not be made.
-int makeFolders(const std::string &path);
-
 // The folders chosen by findGameFiles (both "" before it runs).
 const GamePaths &gamePaths();
 

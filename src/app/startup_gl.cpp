@@ -12,7 +12,6 @@
 #include "app/layout.h"
 #include "app/paths.h"
 #include "app/screen.h"
-#include "app/settings.h"
 #include "app/stale_wm.h"
 #include "app/startup.h"
 #include "app/window_identity.h"
@@ -21,6 +20,7 @@
 #include "assets/texture.h"
 #include "game/board.h"
 #include "game/game_state.h"
+#include "game/settings.h"
 #include "render/draw_helpers.h"
 #include "render/view.h"
 
@@ -103,6 +103,9 @@ void createWindows(int *argc, char **argv) {
     // own changes mark what they change.
     glutDisplayFunc([] { mark(MarkPanel); });
     glutReshapeFunc(onReshape);
+    // Closed by the window manager: the game ends as it does on q, settings
+    // written and the sound device closed.
+    glutCloseFunc([] { quitGame(); });
     glutWindowStatusFunc(onWindowStatus);
     glutMouseFunc(onMouse);
     glutKeyboardFunc(onKeyboard);

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/settings.h"
+#include "game/settings.h"
 
 WindowChoice windowChoice;
 int windowScale = 1;

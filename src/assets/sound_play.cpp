@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/file_io.h"
+#include "game/storage.h"
 #include "assets/sound.h"
 
 void *(*soundBufferAlloc)(std::size_t bytes) = std::malloc;

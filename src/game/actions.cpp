@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-#include "app/settings.h"
 #include "game/board.h"
 #include "game/clock.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
+#include "game/settings.h"
 #include "scores/high_scores.h"
 
 namespace {

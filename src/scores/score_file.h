@@ -33,12 +33,15 @@ void encodeScores(const HighScoreEntry table[kScorePlaces], unsigned char bytes[
 
 // Reads the table from "scores.dat" as decodeScores does and returns the number
 // of whole records read, or -1 when the file cannot be opened or read, with
-// errno telling why (ENOENT: there is no table yet).
+// errno telling why (ENOENT: there is no table yet). Read as readSmallFile
+// reads a player's file: a folder, a pipe or a device in its place is refused
+// without waiting on it, as is a file of over 64 KiB, which is no table.
 int readScoreFile(HighScoreEntry table[kScorePlaces]);
 
-// Changes "scores.dat" as a whole, under a lock that every game takes for its
-// saves (a file "scores.dat.lock" beside the table; where scores.dat is a link,
-// beside the file it leads to, which is the one replaced). Makes the table's
+// Changes "scores.dat" as a whole, as updatePlayerFile changes a player's file:
+// under a lock that every game takes for its saves (a file "scores.dat.lock"
+// beside the table; where scores.dat is a link, beside the file it leads to,
+// which is the one replaced), waited for up to scoreLockWaitMs. Makes the table's
 // folder when missing, reads the table as it now stands into a table
 // (`got`: the whole records read, -1 when there is no table yet) and hands it
 // to `change`; when that returns true, writes the table to a new temporary file
@@ -50,6 +53,7 @@ int readScoreFile(HighScoreEntry table[kScorePlaces]);
 // caller reports.
 int updateScoreFile(const std::function<bool(HighScoreEntry *table, int got)> &change);
 
-// What a failed save's errno means to the player: the system's words, except
-// for a table held by another game's save.
+// What a failed save's errno means to the player, as describeFileError says
+// it: the system's words, except for a table held by another game's save or
+// a pipe or a device in its place.
 const char *describeSaveError(int err);
