@@ -15,12 +15,6 @@ void requestViewRedraw();
 // after every step and every event, which may bring work forward.
 void scheduleStep();
 
-// F11: the game's window fills the screen, or goes back to the size it had.
-// Escape: back from full screen; in a window it does nothing. Remembered for
-// the next run.
-void toggleFullScreen();
-void leaveFullScreen();
-
 // Fixed GL state of the control panel, set once at start-up.
 void initPanelGL();
 

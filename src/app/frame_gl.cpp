@@ -6,7 +6,6 @@
 #include "app/frame.h"
 #include "app/input.h"
 #include "app/layout.h"
-#include "app/settings.h"
 #include "app/window_size.h"
 #include "game/flow.h"
 #include "game/game_state.h"
@@ -62,20 +61,6 @@ void scheduleStep() {
     ++stepTimer;
     const int delay = nextStepDelay();
     if (delay >= 0) glutTimerFunc(static_cast<unsigned int>(delay), onStepTimer, stepTimer);
-}
-
-void toggleFullScreen() {
-    glutSetWindow(game.mainWindow);
-    const int full = glutGet(GLUT_FULL_SCREEN) != 0 ? 0 : 1;  // what it is about to be
-    glutFullScreenToggle();
-    rememberSetting(FullScreenSetting, full);
-}
-
-void leaveFullScreen() {
-    glutSetWindow(game.mainWindow);
-    if (glutGet(GLUT_FULL_SCREEN) == 0) return;
-    glutLeaveFullScreen();
-    rememberSetting(FullScreenSetting, 0);
 }
 
 void initPanelGL() {

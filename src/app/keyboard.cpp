@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/frame.h"
+#include "app/full_screen.h"
 #include "app/input.h"
 #include "game/flow.h"
 #include "game/game_state.h"

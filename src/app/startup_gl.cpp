@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/frame.h"
+#include "app/full_screen.h"
 #include "app/input.h"
 #include "app/layout.h"
 #include "app/paths.h"
@@ -100,7 +101,7 @@ void createWindows(int *argc, char **argv) {
 
     game.mainWindow = glutCreateWindow("Tumblewell");
     identifyWindow();  // before anything else that talks to the display
-    if (windowChoice.askedFullScreen || remembered.value[FullScreenSetting] == 1) glutFullScreen();
+    if (windowChoice.askedFullScreen || remembered.value[FullScreenSetting] == 1) startFullScreen();
     // Any event or redraw may change what the idle step has to do, so each is
     // followed by setting its timer afresh.
     void (*const key)(unsigned char, int, int) = [](unsigned char k, int x, int y) {

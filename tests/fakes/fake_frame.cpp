@@ -4,6 +4,7 @@
 
 #include "app/button.h"
 #include "app/frame.h"
+#include "app/full_screen.h"
 #include "app/layout.h"
 #include "game/clock.h"
 #include "game/flow.h"
