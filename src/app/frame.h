@@ -7,6 +7,10 @@
 // quit; start-up passes a non-zero status when it cannot go on.
 [[noreturn]] void quitGame(int status = 0);
 
+// Close callback of the control panel: a window manager closed it, and the
+// game ends as on q (but not again while quitGame takes the windows down).
+void onWindowClosed();
+
 // The main loop; it never returns: the game ends in quitGame.
 [[noreturn]] void runMainLoop();
 

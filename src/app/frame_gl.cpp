@@ -14,7 +14,6 @@
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/settings.h"
-#include "game/window.h"
 #include "render/panel.h"
 #include "render/view.h"
 
@@ -31,7 +30,12 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+namespace {
+bool ending = false;  // quitGame has begun: the windows it takes down end nothing more
+}  // namespace
+
 void quitGame(int status) {
+    ending = true;
     flushSettings(elapsedMs(), true);  // what the player set in the last second too
     SDL_CloseAudio();
 #ifdef TW_LEAK_CHECK
@@ -105,6 +109,10 @@ void runMainLoop() {
     }
 }
 
+void onWindowClosed() {
+    if (!ending) quitGame();
+}
+
 void initPanelGL() {
     glClearColor(0, 0, 0, 0);
     glMatrixMode(GL_MODELVIEW);
@@ -132,18 +140,4 @@ void onViewReshape(int width, int height) {
     presentAtNewSize();
     glViewport(0, 0, width, height);
     mark(MarkView);
-}
-
-void toggleFullScreen() {
-    glutSetWindow(game.mainWindow);
-    const int full = glutGet(GLUT_FULL_SCREEN) != 0 ? 0 : 1;  // what it is about to be
-    glutFullScreenToggle();
-    rememberSetting(FullScreenSetting, full);
-}
-
-void leaveFullScreen() {
-    glutSetWindow(game.mainWindow);
-    if (glutGet(GLUT_FULL_SCREEN) == 0) return;
-    glutLeaveFullScreen();
-    rememberSetting(FullScreenSetting, 0);
 }

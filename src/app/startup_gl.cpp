@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/frame.h"
+#include "app/full_screen.h"
 #include "app/input.h"
 #include "app/layout.h"
 #include "app/paths.h"
@@ -98,14 +99,14 @@ void createWindows(int *argc, char **argv) {
 
     game.mainWindow = glutCreateWindow("Tumblewell");
     identifyWindow();  // before anything else that talks to the display
-    if (windowChoice.askedFullScreen || remembered.value[FullScreenSetting] == 1) glutFullScreen();
+    if (windowChoice.askedFullScreen || remembered.value[FullScreenSetting] == 1) startFullScreen();
     // A window the system shows again is drawn at the next frame; the game's
     // own changes mark what they change.
     glutDisplayFunc([] { mark(MarkPanel); });
     glutReshapeFunc(onReshape);
     // Closed by the window manager: the game ends as it does on q, settings
     // written and the sound device closed.
-    glutCloseFunc([] { quitGame(); });
+    glutCloseFunc(onWindowClosed);
     glutWindowStatusFunc(onWindowStatus);
     glutMouseFunc(onMouse);
     glutKeyboardFunc(onKeyboard);

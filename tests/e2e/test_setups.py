@@ -132,9 +132,10 @@ def resize(game, width, height):
     time.sleep(0.6)  # shaped and drawn
 
 
-def size_of(game):  # "WIDTHxHEIGHT" of the game's window
+def size_of(game):  # "WIDTHxHEIGHT+X+Y" of the game's window, X and Y on the screen
     info = game.display.run("xwininfo", "-id", game.window()).stdout
-    return "%sx%s" % tuple(info.split(side + ":")[1].split()[0] for side in ("Width", "Height"))
+    return "%sx%s+%s+%s" % tuple(info.split(field + ":")[1].split()[0] for field in (
+        "Width", "Height", "Absolute upper-left X", "Absolute upper-left Y"))
 
 
 def scaled_windows():
@@ -143,12 +144,12 @@ def scaled_windows():
     # a click on a doubled cell takes the right group away (the red pair at Bottom's
     # far left corner). At 1000 by 600 the picture keeps its size between grey
     # margins: the Scores button answers where it is drawn, the margin where an
-    # unscaled one stands does not; F11 fills the screen and F11 or Escape gives the
-    # window its size back. Shrunk to a pixel and back, the paused game shows
-    # exactly what it did.
+    # unscaled one stands does not; F11 fills the screen from its corner and F11 or
+    # Escape gives the window its size and place back. Shrunk to a pixel and back,
+    # the paused game shows exactly what it did.
     with harness.Display(size=(1700, 1300)) as display, harness.Game(display) as game:
         game.start(args=["--scale", "2"])
-        check(size_of(game) == "1600x1200", "--scale 2 opened a window of " + size_of(game))
+        check(size_of(game) == "1600x1200+100+100", "--scale 2 opened a window of " + size_of(game))
         shot = game.screenshot()
 
         def doubled(px, py):  # the screen pixel of panel point (px, py) in the doubled picture
@@ -172,8 +173,8 @@ def scaled_windows():
         game.click_panel(76, 571)
         time.sleep(0.5)
         check(table(game.screenshot()), "a click in the margin acted")
-        for key, size in ("F11", "1700x1300"), ("F11", "1000x600"), ("F11", "1700x1300"), (
-                "Escape", "1000x600"):  # full screen and back to the size it had
+        for key, size in ("F11", "1700x1300+0+0"), ("F11", "1000x600+100+100"), (
+                "F11", "1700x1300+0+0"), ("Escape", "1000x600+100+100"):  # full screen and back
             game.keys(key)
             time.sleep(0.5)
             check(size_of(game) == size, "after %s the window is %s" % (key, size_of(game)))
