@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "scores/score_file.h"
@@ -71,7 +70,7 @@ void readScores(HighScoreEntry scorelist[kScorePlaces]) {
         return;
     }
     if (err != 0 && err != reported)
-        std::fprintf(stderr, "Couldn't read %s: %s\n", kScoreFileName, std::strerror(err));
+        std::fprintf(stderr, "Couldn't read %s: %s\n", kScoreFileName, describeSaveError(err));
     reported = err;
     completeWithDefaults(scorelist, got);
 }
