@@ -65,6 +65,9 @@ def main():
         for rate in RATES:
             with harness.Game(display, wrap=["taskset", "-c", "0"]) as game:
                 game.start()
+                for _ in range(2):  # the table shown once first: its first frame costs memory once
+                    game.click_panel(76, 571)
+                    time.sleep(0.5)
                 start, sent, floors = time.time(), [0, 0], []
                 threads = [threading.Thread(target=blower, args=(display, rate, start + SECONDS,
                                                                  sent, i)) for i in (0, 1)]
