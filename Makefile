@@ -17,7 +17,7 @@ PREFIX     ?= /usr/local
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZERS      := ppm scores
-FUZZ_SRC_scores := src/scores/score_file.cpp src/app/paths.cpp src/app/file_io.cpp
+FUZZ_SRC_scores := src/scores/score_file.cpp
 FUZZ_SRC_ppm := src/assets/ppm.cpp
 FUZZ_FLAGS   := -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc
 

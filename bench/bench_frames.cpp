@@ -5,8 +5,9 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include "app/startup.h"
 #include "game/game_state.h"
+#include "platform/desktop/startup.h"
+#include "platform/desktop/window_layer.h"
 #include "render/panel.h"
 #include "render/view.h"
 
@@ -15,7 +16,7 @@ namespace {
 void BM_PanelFrame(benchmark::State &state) {
     for (int &cell : game.nextRow) cell = Blue;  // all five preview cubes
     for (auto _ : state) {
-        drawPanel();
+        drawPanel(desktop.canvas, desktop.layout);
         glFinish();  // count the software renderer's work, not just its queue
     }
 }
@@ -23,7 +24,7 @@ BENCHMARK(BM_PanelFrame)->Unit(benchmark::kMicrosecond);
 
 // The floor under both: clearing and presenting an empty 800 by 600 frame.
 void BM_ClearAndSwap(benchmark::State &state) {
-    glutSetWindow(game.mainWindow);
+    glutSetWindow(desktop.mainWindow);
     for (auto _ : state) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glutSwapBuffers();
@@ -39,7 +40,7 @@ void tunnelFrames(benchmark::State &state, Flag colourAid) {
         for (auto &row : side)
             for (int &cell : row) cell = colour++ % 4 + 1;
     for (auto _ : state) {
-        drawView();
+        drawView(desktop.canvas, desktop.layout);
         glFinish();
     }
     game.colourAid = 0;
@@ -55,7 +56,7 @@ BENCHMARK(BM_TunnelFrameAid)->Unit(benchmark::kMicrosecond);
 // The same frames in a window of 1600 by 1200, the picture scaled twice: four
 // times the pixels, which should cost no more than four and a half times.
 void resizeWindow(int width, int height) {
-    glutSetWindow(game.mainWindow);
+    glutSetWindow(desktop.mainWindow);
     glutReshapeWindow(width, height);
     for (int i = 0; i < 50; ++i) {  // shaped, the view too
         glutMainLoopEvent();

@@ -134,7 +134,7 @@ def window_icon(pictures):
     lines = [", ".join("0x%08x" % v for v in values[i:i + 8]) + ","
              for i in range(0, len(values), 8)]
     return ("// Made by tools/make_icons.py from the pictures it draws.\n"
-            '#include "app/window_identity.h"\n\n'
+            '#include "platform/desktop/window_identity.h"\n\n'
             "const std::uint32_t kWindowIcon[] = {\n" + "\n".join(lines) + "\n};\n"
             "const std::size_t kWindowIconLength = sizeof kWindowIcon / sizeof kWindowIcon[0];\n")
 

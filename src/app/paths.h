@@ -35,11 +35,10 @@ struct GamePaths {
 // ~/.config/tumblewell/settings.
 GamePaths choosePaths(const PathFacts &facts);
 
-// Gathers the facts, applies the rules and points kScoreFileName at the
-// chosen folder.
-void findGameFiles();
+// Makes `paths` the game's folders.
+void useGamePaths(const GamePaths &paths);
 
-// The folders chosen by findGameFiles (both "" before it runs).
+// The folders in use (all "" until useGamePaths: the working directory).
 const GamePaths &gamePaths();
 
 // `name` (a texture or "data/<clip>.wav") in the data folder.

@@ -26,11 +26,11 @@ int dpiOf(const char *resources) {
     return 0;
 }
 
-int wholeScale(const PictureLayout &layout) {
+int wholeScale(const WindowLayout &layout) {
     return std::clamp(static_cast<int>(std::floor(layout.scale)), 1, kLargestScale);
 }
 
-void noteWindowSize(const PictureLayout &layout, bool fullScreen) {
+void noteWindowSize(const WindowLayout &layout, bool fullScreen) {
     if (fullScreen || wholeScale(layout) == windowScale) return;
     windowScale = wholeScale(layout);
     rememberSetting(ScaleSetting, windowScale);

@@ -2,7 +2,7 @@
 // whole multiples of the 800 by 600 picture.
 #pragma once
 
-#include "app/layout.h"
+#include "render/window_layout.h"
 
 // What the command line asked for.
 struct WindowChoice {
@@ -25,7 +25,7 @@ int dpiOf(const char *resources);
 
 // The whole-number scale a window of this layout shows the picture at (1 to 4),
 // which a new window of that scale would match.
-int wholeScale(const PictureLayout &layout);
+int wholeScale(const WindowLayout &layout);
 
 // The whole-number scale of the window as the player last left it (not in
 // full screen): set at start-up, then by noteWindowSize.
@@ -34,4 +34,4 @@ extern int windowScale;
 // The window has been given a new size: a player's resize to another whole
 // scale is remembered for the next run (a window in full screen says nothing
 // about the size the player wants).
-void noteWindowSize(const PictureLayout &layout, bool fullScreen);
+void noteWindowSize(const WindowLayout &layout, bool fullScreen);

@@ -1,8 +1,8 @@
-// Reader for raw PPM images (magic "P6"), kept apart from the GL upload so it
-// can be tested and fuzzed without a window.
+// Reader for raw PPM images (magic "P6"), kept apart from the upload to the
+// screen so it can be tested and fuzzed without a window.
 #pragma once
 
-#include <cstdio>
+#include <string>
 #include <vector>
 
 struct PpmImage {
@@ -14,7 +14,7 @@ struct PpmImage {
 };
 
 // Largest side accepted; anything bigger is refused before allocating. The
-// texture loader lowers it to what the GL driver can hold.
+// caller lowers it to what the screen's driver can hold.
 constexpr int kMaxPpmSide = 16384;
 
 // Largest picture accepted in all, a 4096-pixel square (48 MiB of raster): far
@@ -22,17 +22,14 @@ constexpr int kMaxPpmSide = 16384;
 // the reader allocate, since a short raster is padded out to the full size.
 constexpr long long kMaxPpmPixels = 4096LL * 4096;
 
-// Skips whitespace and comment lines ("#" to the end of the line, any length)
-// so that the stream stands at the first character of the next token.
-void skipComments(FILE *file);
+// The largest file a picture can take up: a whole raster of the largest
+// picture and a header (its comments may be long) of up to 1 MiB.
+constexpr std::size_t kMaxPpmFileBytes = kMaxPpmPixels * 3 + (1 << 20);
 
-// Reads an open stream. Returns 1 and fills `image` on success, 0 when the
-// data is not a usable raw PPM, either side exceeds maxSide or the picture has
-// more than kMaxPpmPixels; `why`, when given, then names the reason.
-int readPpm(FILE *file, PpmImage &image, int maxSide = kMaxPpmSide, const char **why = nullptr);
-
-// Opens, reads and closes `path`. Returns 0 when it cannot be opened, is not a
-// regular file (a pipe or a device is refused without waiting on it) or cannot
-// be read as above.
-int readPpmFile(const char *path, PpmImage &image, int maxSide = kMaxPpmSide,
-                const char **why = nullptr);
+// Reads a picture from the bytes of its file. Returns 1 and fills `image` on
+// success, 0 when the data is not a usable raw PPM, either side exceeds maxSide
+// or the picture has more than kMaxPpmPixels; `why`, when given, then names the
+// reason. Whitespace and comment lines ("#" to the end of the line, any
+// length) may stand between the header's fields, but not before the magic.
+int readPpm(const std::string &bytes, PpmImage &image, int maxSide = kMaxPpmSide,
+            const char **why = nullptr);

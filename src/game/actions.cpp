@@ -8,6 +8,7 @@
 #include "game/clock.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
+#include "game/score_keeping.h"
 #include "game/settings.h"
 #include "scores/high_scores.h"
 

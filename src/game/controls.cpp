@@ -11,6 +11,7 @@
 #include "game/actions.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
+#include "game/score_keeping.h"
 #include "game/window.h"
 #include "scores/score_file.h"
 

@@ -12,6 +12,7 @@
 #include "game/controls.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
+#include "game/score_keeping.h"
 #include "scores/high_scores.h"
 #include "scores/score_file.h"
 

@@ -1,6 +1,6 @@
 #include "game/flow_support.h"
 
-#include "assets/play_sound.h"
+#include "game/audio.h"
 #include "game/clock.h"
 
 void playClip(const char *file) {

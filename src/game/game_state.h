@@ -97,16 +97,6 @@ struct GameState {
 
     // The windows to draw again (Mark bits).
     unsigned marks = 0;
-
-    // Display handles.
-    int windowWidth = kPictureWidth;
-    int windowHeight = kPictureHeight;
-    int mainWindow = 0;
-    int viewWindow = 0;
-    unsigned int redTexture = 0;
-    unsigned int greenTexture = 0;
-    unsigned int blueTexture = 0;
-    unsigned int lightBlueTexture = 0;
 };
 
 extern GameState game;

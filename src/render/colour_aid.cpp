@@ -1,9 +1,8 @@
 #include "render/colour_aid.h"
 
-#include <GL/glut.h>
-
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 #include "game/game_state.h"
 #include "render/view.h"
@@ -111,15 +110,23 @@ struct Frame {
     float centre[3], x[3], y[3], lift[3];
 };
 
-// The triangles of a block value's shape, rim in white then fill in black,
-// inside a GL_TRIANGLES batch: the colour goes with the vertices, and a colour
-// changed between batches would make the renderer flush what it has queued.
-void emitShape(int colour, const Frame &frame) {
+// Triangles gathered for one call of the canvas: all the shapes of a batch
+// go down together, each triangle in its colour.
+struct Triangles {
+    std::vector<Point3> corners;
+    std::vector<Rgba> colours;
+
+    void drawOn(Canvas &canvas) {
+        canvas.triangles(corners.data(), colours.data(), static_cast<int>(colours.size()));
+    }
+};
+
+// The triangles of a block value's shape, rim in white then fill in black.
+void emitShape(int colour, const Frame &frame, Triangles &out) {
     if (colour < Red || colour > LightBlue) return;
     const Flat &flat = flatShape(colour);
     for (int layer = 0; layer < 2; ++layer) {
         const float grey = layer == 0 ? 1.0f : 0.0f;
-        glColor4f(grey, grey, grey, 1);
         for (int k = 0; k < flat.pieces; ++k) {
             for (int i = 1; i + 1 < flat.corners[k]; ++i) {
                 for (const int corner : {0, i, i + 1}) {
@@ -128,8 +135,9 @@ void emitShape(int colour, const Frame &frame) {
                     for (int axis = 0; axis < 3; ++axis)
                         point[axis] = frame.centre[axis] + at[0] * frame.x[axis] +
                                       at[1] * frame.y[axis] + layer * frame.lift[axis];
-                    glVertex3fv(point);
+                    out.corners.push_back({point[0], point[1], point[2]});
                 }
+                out.colours.push_back({grey, grey, grey, 1});
             }
         }
     }
@@ -158,8 +166,8 @@ constexpr float kLift = 0.007f;
 
 // The shapes of a block value on the faces of `faces` (bits by kFaces) of a
 // cube of edge `size` centred on the origin, in one batch.
-void shapesOnFaces(int colour, float size, unsigned faces) {
-    glBegin(GL_TRIANGLES);
+void shapesOnFaces(Canvas &canvas, int colour, float size, unsigned faces) {
+    Triangles shapes;
     for (int f = 0; f < kFaceCount; ++f) {
         if ((faces >> f & 1U) == 0) continue;
         const Face &face = kFaces[f];
@@ -170,9 +178,9 @@ void shapesOnFaces(int colour, float size, unsigned faces) {
             frame.y[axis] = face.y[axis] * size * kUnit;
             frame.lift[axis] = face.normal[axis] * size * kLift;
         }
-        emitShape(colour, frame);
+        emitShape(colour, frame, shapes);
     }
-    glEnd();
+    shapes.drawOn(canvas);
 }
 
 float dot(const signed char a[3], const float b[3]) {
@@ -205,9 +213,8 @@ unsigned shownFaces(int side, int row, int col) {
 
 }  // namespace
 
-void drawColourAidGrid() {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glBegin(GL_TRIANGLES);
+void drawColourAidGrid(Canvas &canvas) {
+    Triangles shapes;
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
             constexpr float kHalfCell = kGridCell / 2.0f;
@@ -217,14 +224,16 @@ void drawColourAidGrid() {
                 {kScale, 0, 0},
                 {0, kScale, 0},
                 {0, 0, 0}};
-            emitShape(game.board[game.viewSide][r][c], frame);
+            emitShape(game.board[game.viewSide][r][c], frame, shapes);
         }
     }
-    glEnd();
+    shapes.drawOn(canvas);
 }
 
-void drawPreviewShapes(int colour, float size) { shapesOnFaces(colour, size, kPreviewFaces); }
+void drawPreviewShapes(Canvas &canvas, int colour, float size) {
+    shapesOnFaces(canvas, colour, size, kPreviewFaces);
+}
 
-void drawCubeShapes(int side, int row, int col) {
-    shapesOnFaces(shownWalls()[side][row][col], kCubeEdge, shownFaces(side, row, col));
+void drawCubeShapes(Canvas &canvas, int side, int row, int col) {
+    shapesOnFaces(canvas, shownWalls()[side][row][col], kCubeEdge, shownFaces(side, row, col));
 }

@@ -2,10 +2,7 @@
 // program ends.
 #include "render/credits.h"
 
-#include <GL/glut.h>
-
-#include "game/game_state.h"
-#include "render/draw_helpers.h"
+#include "render/view.h"
 
 namespace {
 
@@ -14,8 +11,9 @@ struct Line {
     const char *text;
 };
 
-// Lines start a tenth of the window's width from its left edge. Each is at
-// most 70 characters, so at 8 pixels a character it ends inside the window.
+// Lines start a tenth of the view's width from its left edge, at heights from
+// -1 at its bottom to 1 at its top. Each is at most 70 characters, so at 8
+// pixels a character it ends inside the view.
 constexpr float kLeft = -0.8f;
 
 constexpr Line kTitle[] = {
@@ -37,19 +35,10 @@ constexpr Line kBody[] = {
 
 }  // namespace
 
-void drawCredits() {
-    glutSetWindow(game.viewWindow);
-    prepareText(GLUT_BITMAP_8_BY_13);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // The text lies on the near plane at depth 0, under the tunnel's matrices:
-    // (x, y) lands at the same place in the window's normalised coordinates.
-    glDisable(GL_DEPTH_TEST);
-    glColor3f(1, 0, 0);
-    for (const Line &line : kTitle) drawText(kLeft, line.y, GLUT_BITMAP_8_BY_13, line.text);
-    glColor3f(0, 1, 1);
-    for (const Line &line : kBody) drawText(kLeft, line.y, GLUT_BITMAP_8_BY_13, line.text);
-    flushText();
-    glFlush();
-    glutSwapBuffers();
-    glEnable(GL_DEPTH_TEST);
+void drawCredits(Canvas &canvas, const WindowLayout &layout) {
+    canvas.begin(Area::View, layout, {0, 0, 0, 0});
+    const Rgba title = {1, 0, 0, 1}, body = {0, 1, 1, 1};
+    for (const Line &line : kTitle) canvas.text(viewX(kLeft), viewY(line.y), title, line.text);
+    for (const Line &line : kBody) canvas.text(viewX(kLeft), viewY(line.y), body, line.text);
+    canvas.end();
 }

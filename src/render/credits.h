@@ -1,4 +1,6 @@
 #pragma once
 
-// One complete frame of the credits in the view window.
-void drawCredits();
+#include "render/canvas.h"
+
+// One frame of the credits in the view.
+void drawCredits(Canvas &canvas, const WindowLayout &layout);

@@ -1,25 +1,25 @@
-// Small drawing routines shared by every screen. They draw into whichever
-// window is current and change no matrix, binding or GL capability.
+// Small drawing routines shared by every screen.
 #pragma once
 
-#include "render/text.h"
+#include "render/canvas.h"
 
-// The label followed by the value in decimal, in black.
-void drawLabelValue(int x, int y, const char *label, int value);
+// Black, and the other colours the screens use.
+constexpr Rgba kBlack = {0, 0, 0, 1};
+constexpr Rgba kWhite = {1, 1, 1, 1};
 
 // The drawing colour of a block value; anything outside 1 to 4 is white.
-void setBlockColour(int colour, float alpha);
+Rgba blockColour(int colour, float alpha);
 
-// Compiles the tunnel's cube of edge `size` into display lists in the current
-// window: for each block colour, its edges as line segments (the pixels the
-// faces' outlines in polygon line mode show) in the opaque colour, and its six
-// faces at half alpha.
-void buildCubeLists(float size);
+// The label followed by the value in decimal, in black, its pen at (x, y).
+void drawLabelValue(Canvas &canvas, int x, int y, const char *label, int value);
 
-// The tunnel's cube in a block value's colour, edges first, centred on the
-// origin. Leaves that colour at half alpha current.
-void drawCube(int colour);
+// The tunnel's cube of edge `size`, centred on the origin: its edges in the
+// block value's opaque colour, then its six faces at half alpha. Neighbours
+// share edges, so cubes are drawn each whole in turn: which cube's colour a
+// shared edge shows depends on it.
+void drawTunnelCube(Canvas &canvas, int colour, float size);
 
-// The row preview's cube of edge `size`, textured on its left, top and front,
-// in white so that the texture shows its own colours.
-void drawTexturedCube(float size);
+// The row preview's cube of edge `size`, centred on the origin, showing the
+// picture of block value `colour` on the three faces its tilt turns toward the
+// player (left, top, front).
+void drawPreviewCube(Canvas &canvas, int colour, float size);

@@ -2,11 +2,8 @@
 // view and the preview of the row being built.
 #include "render/panel.h"
 
-#include <GL/glut.h>
-
 #include <cstdio>
 
-#include "app/layout.h"
 #include "game/game_state.h"
 #include "render/buttons.h"
 #include "render/colour_aid.h"
@@ -14,22 +11,15 @@
 
 namespace {
 
+constexpr Rgba kGround = {0.5f, 0.5f, 0.5f, 0.5f};  // the panel's grey, margins included
+
+Point3 at(int x, int y) { return {static_cast<float>(x), static_cast<float>(y), 0}; }
+
 // A button shows pressed while the mouse holds it down; a paused game,
 // whatever paused it (the button, the high-score table, the window hidden),
 // shows Pause pressed in until it runs again.
 bool pressedLook(int id) {
     return game.pressed[id] == 1 || (id == PauseButton && isPaused(game.mode));
-}
-
-void drawButtons() {
-    for (int id = 0; id < kButtons; ++id) drawButton(kButtonPlaces[id], pressedLook(id));
-}
-
-// The buttons' labels. Each lies on its own button's face and no button
-// overlaps another, so they can follow all the buttons, with the panel's
-// other text.
-void drawButtonLabels() {
-    for (int id = 0; id < kButtons; ++id) drawButtonLabel(kButtonPlaces[id], pressedLook(id));
 }
 
 // Fills viewlabel with the side's name, or with `other` for any other value or
@@ -41,73 +31,56 @@ void sideLabel(char (&viewlabel)[10], int side, const char *other) {
 }
 
 // The block's square, 1 to 29 pixels inside its cell, so the white ground
-// shows as a 2-pixel gap between neighbours. The cell's corner is added here
-// rather than by moving the matrix, and the colour is set inside the batch:
-// either change between batches would make the renderer flush the blocks
-// queued so far, once a block. The corners are whole pixels either way.
-void cellSquare(int x, int y, int colour, float alpha) {
-    glBegin(GL_QUADS);
-    setBlockColour(colour, alpha);
-    glVertex3i(x + 1, y + 1, 0);
-    glVertex3i(x + 1, y + 29, 0);
-    glVertex3i(x + 29, y + 29, 0);
-    glVertex3i(x + 29, y + 1, 0);
-    glEnd();
+// shows as a 2-pixel gap between neighbours.
+void cellSquare(Point3 *corners, int x, int y) {
+    corners[0] = at(x + 1, y + 1);
+    corners[1] = at(x + 1, y + 29);
+    corners[2] = at(x + 29, y + 29);
+    corners[3] = at(x + 29, y + 1);
 }
 
 // Every block of the wall in view, as an opaque outline under an 80 % fill.
-// Blocks never overlap, so the grid is drawn a pass at a time, each pass with
-// one polygon mode, and shows what block-by-block drawing would.
-void drawFlatGrid() {
-    for (int pass = 0; pass < 2; ++pass) {
-        const bool outline = pass == 0;
-        glPolygonMode(GL_FRONT_AND_BACK, outline ? GL_LINE : GL_FILL);
-        // The opaque outlines need no blending; the fills blend over them.
-        if (!outline) {
-            glEnable(GL_BLEND);
-            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        }
-        for (int r = 0; r < kRows; ++r) {
-            for (int c = 0; c < kColumns; ++c) {
-                const int k = game.board[game.viewSide][r][c];
-                if (k != Empty)
-                    cellSquare(kGridLeft + kGridCell * c, kGridCell * r, k, outline ? 1.0f : 0.8f);
-            }
+// Blocks never overlap, so the grid is drawn a pass at a time and shows what
+// block-by-block drawing would.
+void drawFlatGrid(Canvas &canvas) {
+    Point3 corners[kRows * kColumns * 4];
+    Rgba outlines[kRows * kColumns], fills[kRows * kColumns];
+    int count = 0;
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            const int k = game.board[game.viewSide][r][c];
+            if (k == Empty) continue;
+            cellSquare(corners + 4 * count, kGridLeft + kGridCell * c, kGridCell * r);
+            outlines[count] = blockColour(k, 1.0f);
+            fills[count] = blockColour(k, 0.8f);
+            ++count;
         }
     }
-    glDisable(GL_BLEND);
+    // The opaque outlines need no blending; the fills blend over them.
+    canvas.outlineQuads(corners, outlines, count);
+    canvas.setBlending(true);
+    canvas.fillQuads(corners, fills, count);
+    canvas.setBlending(false);
 }
 
-// The row being built, as five tilted cubes carrying their colour's texture.
-void drawRowPreview() {
-    const unsigned int textures[5] = {0, game.redTexture, game.greenTexture, game.blueTexture,
-                                      game.lightBlueTexture};
-    // The three faces turned away from the player lie wholly behind the three
-    // turned toward them, so they are skipped.
-    glEnable(GL_CULL_FACE);
+// The row being built, as five tilted cubes showing their colour's picture.
+void drawRowPreview(Canvas &canvas) {
     for (int i = 0; i < kColumns; ++i) {
         const int k = game.nextRow[i];
         if (k == Empty) continue;
-        glPushMatrix();
-        glPolygonMode(GL_FRONT, GL_FILL);
-        glTranslatef(kPreviewX + kPreviewStep * i, kPreviewY, 0);
-        glRotatef(20, 1, 0, 0);
-        glRotatef(20, 0, 1, 0);
-        if (k >= 1 && k <= 4) glBindTexture(GL_TEXTURE_2D, textures[k]);
-        drawTexturedCube(kPreviewCube);
-        if (game.colourAid == 1) {
-            glDisable(GL_TEXTURE_2D);  // the shapes in their own black and white
-            drawPreviewShapes(k, kPreviewCube);
-            glEnable(GL_TEXTURE_2D);
-        }
-        glPopMatrix();
+        canvas.push();
+        canvas.translate(static_cast<float>(kPreviewX + kPreviewStep * i), kPreviewY, 0);
+        canvas.rotate(20, 1, 0, 0);
+        canvas.rotate(20, 0, 1, 0);
+        drawPreviewCube(canvas, k, kPreviewCube);
+        if (game.colourAid == 1) drawPreviewShapes(canvas, k, kPreviewCube);
+        canvas.pop();
     }
-    glDisable(GL_CULL_FACE);
 }
 
 // Four strips, a ring `width` pixels wide from `inset` pixels inside the edges
-// of the cell whose corner is (x, y), inside a GL_QUADS batch.
-void cellRing(int x, int y, int inset, int width) {
+// of the cell whose corner is (x, y).
+void cellRing(Point3 *corners, int x, int y, int inset, int width) {
     const int left = x + inset;
     const int bottom = y + inset;
     const int right = x + kGridCell - inset;
@@ -117,81 +90,59 @@ void cellRing(int x, int y, int inset, int width) {
                               {left, bottom + width, left + width, top - width},
                               {right - width, bottom + width, right, top - width}};
     for (const auto &strip : strips) {
-        glVertex3i(strip[0], strip[1], 0);
-        glVertex3i(strip[2], strip[1], 0);
-        glVertex3i(strip[2], strip[3], 0);
-        glVertex3i(strip[0], strip[3], 0);
+        *corners++ = at(strip[0], strip[1]);
+        *corners++ = at(strip[2], strip[1]);
+        *corners++ = at(strip[2], strip[3]);
+        *corners++ = at(strip[0], strip[3]);
     }
 }
 
 // The keyboard's cursor: its cell ringed in black over the white gap and the
 // block's edge, with a white ring inside that, so that one of the two stands
 // out on every block colour and on the empty ground.
-void drawGridCursor() {
+void drawGridCursor(Canvas &canvas) {
     const int x = kGridLeft + kGridCell * game.cursorColumn;
     const int y = kGridCell * game.cursorRow;
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glBegin(GL_QUADS);
-    glColor3f(0, 0, 0);
-    cellRing(x, y, 0, 3);
-    glColor3f(1, 1, 1);
-    cellRing(x, y, 3, 2);
-    glEnd();
+    Point3 corners[2 * 4 * 4];
+    cellRing(corners, x, y, 0, 3);
+    cellRing(corners + 16, x, y, 3, 2);
+    const Rgba colours[8] = {kBlack, kBlack, kBlack, kBlack, kWhite, kWhite, kWhite, kWhite};
+    canvas.fillQuads(corners, colours, 8);
 }
 
 }  // namespace
 
-void drawPanel() {
-    glutSetWindow(game.mainWindow);
-    prepareText(GLUT_BITMAP_8_BY_13);
-    // The clear fills the whole window, so the margins around the scaled
-    // picture take the panel's grey.
-    const PictureLayout &layout = shownLayout;
-    glViewport(layout.left, layout.windowHeight - layout.top - layout.height, layout.width,
-               layout.height);
-    glLineWidth(static_cast<float>(lineWidth(layout)));
-    glClearColor(0.5f, 0.5f, 0.5f, 0.5f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glOrtho(0, kPictureWidth, 0, kPictureHeight, -50, 50);
+void drawPanel(Canvas &canvas, const WindowLayout &layout) {
+    canvas.begin(Area::Panel, layout, kGround);
 
     // Shapes first, then all the text in black: nothing drawn here overlaps
-    // anything else, so the order changes no pixel, and the renderer switches
-    // from shapes to text once.
-    drawButtons();
-    glBegin(GL_QUADS);
-    glColor3f(1, 1, 1);  // the grid's white ground
-    glVertex3i(kGridLeft, 0, 0);
-    glVertex3i(kGridLeft, kGridTop, 0);
-    glVertex3i(kGridRight, kGridTop, 0);
-    glVertex3i(kGridRight, 0, 0);
-    glEnd();
+    // anything else, so the order changes no pixel.
+    for (int id = 0; id < kButtons; ++id) drawButton(canvas, kButtonPlaces[id], pressedLook(id));
+    const Point3 ground[] = {at(kGridLeft, 0), at(kGridLeft, kGridTop), at(kGridRight, kGridTop),
+                             at(kGridRight, 0)};
+    canvas.fillQuads(ground, &kWhite, 1);  // the grid's white ground
 
-    glColor3f(0, 0, 0);
-    drawButtonLabels();
-    drawLabelValue(kLevelText.x, kLevelText.y, "Level ", game.level);
-    drawLabelValue(kPointsText.x, kPointsText.y, "Points ", game.points);
-    drawLabelValue(kRowsLeftText.x, kRowsLeftText.y, "Rows Left ", game.rowsLeft);
+    // The buttons' labels: each lies on its own button's face and no button
+    // overlaps another, so they can follow all the buttons.
+    for (int id = 0; id < kButtons; ++id)
+        drawButtonLabel(canvas, kButtonPlaces[id], pressedLook(id));
+    drawLabelValue(canvas, kLevelText.x, kLevelText.y, "Level ", game.level);
+    drawLabelValue(canvas, kPointsText.x, kPointsText.y, "Points ", game.points);
+    drawLabelValue(canvas, kRowsLeftText.x, kRowsLeftText.y, "Rows Left ", game.rowsLeft);
     char viewlabel[10];  // "Game Over" and its terminator fill it exactly
     sideLabel(viewlabel, game.viewSide, "Game Over");
-    drawText(kViewSideText.x, kViewSideText.y, GLUT_BITMAP_8_BY_13, viewlabel);
+    canvas.text(kViewSideText.x, kViewSideText.y, kBlack, viewlabel);
     sideLabel(viewlabel, game.pushSide, "");
-    drawText(kPushSideText.x, kPushSideText.y, GLUT_BITMAP_8_BY_13, viewlabel);
-    flushText();
+    canvas.text(kPushSideText.x, kPushSideText.y, kBlack, viewlabel);
 
     const bool over = isOver(game.mode);
-    if (!over) drawFlatGrid();
-    if (!over && game.colourAid == 1) drawColourAidGrid();
-    if (!over && game.cursorShown == 1) drawGridCursor();
+    if (!over) drawFlatGrid(canvas);
+    if (!over && game.colourAid == 1) drawColourAidGrid(canvas);
+    if (!over && game.cursorShown == 1) drawGridCursor(canvas);
 
-    // The preview is opaque (white under opaque textures), so blending would
-    // give back its own colours: it is drawn without.
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_TEXTURE_2D);
-    drawRowPreview();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-
-    glFlush();
-    glutSwapBuffers();
+    // The preview's cubes hide their own back faces and touch each other.
+    canvas.setDepthTest(true);
+    drawRowPreview(canvas);
+    canvas.setDepthTest(false);
+    canvas.end();
 }

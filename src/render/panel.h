@@ -1,5 +1,6 @@
 #pragma once
 
-// Draws the whole control panel, as the game's state shows it, into the main
-// window.
-void drawPanel();
+#include "render/canvas.h"
+
+// One frame of the whole control panel, as the game's state shows it.
+void drawPanel(Canvas &canvas, const WindowLayout &layout);

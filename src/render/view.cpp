@@ -2,9 +2,6 @@
 // draws the tunnel seen from its mouth.
 #include "render/view.h"
 
-#include <GL/glut.h>
-
-#include "app/layout.h"
 #include "game/game_state.h"
 #include "render/colour_aid.h"
 #include "render/credits.h"
@@ -40,80 +37,39 @@ void blockCentre(int side, int row, int col, float out[3]) {
     }
 }
 
-void drawView() {
-    switch (game.mode) {
-        case Mode::Credits:
-        case Mode::Ending:
-            return drawCredits();
-        case Mode::HighScores:
-        case Mode::OverScores:
-        case Mode::NameEntry:
-        case Mode::ScoreSaved:
-            // The table, with the name prompt while the name is typed.
-            return drawScoreScreen(game.scores, game.mode == Mode::NameEntry);
-        default:
-            break;
-    }
-    glutSetWindow(game.viewWindow);
-    glLineWidth(static_cast<float>(lineWidth(shownLayout)));
-    glEnable(GL_DEPTH_TEST);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glClearColor(0, 0, 0, 0);
-    // The mouth (z = 0) lies on the near plane; the far end 2 units behind it.
-    glLoadIdentity();
-    glTranslatef(0, 0, -kEyeDistance);
-    drawBackdrop();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    // The cubes carry their colour on every vertex; shaded flat, each face
-    // shows that colour exactly, as a colour set for the whole cube would,
-    // instead of a colour rebuilt across the face in perspective.
-    glShadeModel(GL_FLAT);
-    drawBoard3D();
-    glShadeModel(GL_SMOOTH);
-    glFlush();
-    glutSwapBuffers();
-    glDisable(GL_BLEND);
-}
+namespace {
 
-void drawBackdrop() {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    glColor3f(0.3f, 0.3f, 0.3f);
-    glBegin(GL_QUADS);
-    glVertex3f(1, 1, -2);
-    glVertex3f(-1, 1, -2);
-    glVertex3f(-1, -1, -2);
-    glVertex3f(1, -1, -2);
-    glEnd();
+// The tunnel's outline: the far square and the fading corner edges.
+void drawBackdrop(Canvas &canvas) {
+    const Point3 far[] = {{1, 1, -2}, {-1, 1, -2}, {-1, -1, -2}, {1, -1, -2}};
+    const Rgba grey = {0.3f, 0.3f, 0.3f, 1};
+    canvas.outlineQuads(far, &grey, 1);
 
     // The four corner edges, in seven segments that fade from light grey at the
     // mouth to the far square's grey.
     static const float corners[4][2] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
-    glBegin(GL_LINES);
+    Point3 ends[7 * 4 * 2];
+    Rgba colours[7 * 4];
     for (int i = 0; i < 7; ++i) {
-        const float grey = 0.9f - i * 0.1f;
+        const float shade = 0.9f - i * 0.1f;
         const float z1 = 0.1f - i * 0.3f;
         const float z2 = -0.2f - i * 0.3f;
-        glColor3f(grey, grey, grey);
-        for (const auto &corner : corners) {
-            glVertex3f(corner[0], corner[1], z1);
-            glVertex3f(corner[0], corner[1], z2);
+        for (int k = 0; k < 4; ++k) {
+            ends[(i * 4 + k) * 2] = {corners[k][0], corners[k][1], z1};
+            ends[(i * 4 + k) * 2 + 1] = {corners[k][0], corners[k][1], z2};
+            colours[i * 4 + k] = {shade, shade, shade, 1};
         }
     }
-    glEnd();
+    canvas.lines(ends, colours, 7 * 4);
 }
 
-void drawBoard3D() {
-    glutSetWindow(game.viewWindow);
-    // Far rows first: with blending on, each translucent cube is laid over what
-    // lies behind it. A cube's solid edges go down before its faces, cube by
-    // cube: neighbours share edges, and drawing all edges first would change
-    // which cube's colour such an edge shows. The edges have a line list of
-    // their own, so no polygon-mode switch lies between the two, and each
-    // colour has its lists, so no colour change either. The colour aid's shapes
-    // follow their own cube's faces, so that nearer cubes lie over them as they
-    // lie over the cube.
+// Every block of the four walls as a cube with solid edges and translucent
+// faces. Far rows first: with blending on, each translucent cube is laid over
+// what lies behind it. A cube's solid edges go down before its faces, cube by
+// cube: neighbours share edges, and drawing all edges first would change which
+// cube's colour such an edge shows. The colour aid's shapes follow their own
+// cube's faces, so that nearer cubes lie over them as they lie over the cube.
+void drawBoard3D(Canvas &canvas) {
     for (int row = 0; row < kRows; ++row) {
         for (int side = 0; side < kSides; ++side) {
             for (int col = 0; col < kColumns; ++col) {
@@ -121,12 +77,41 @@ void drawBoard3D() {
                 if (c == Empty) continue;
                 float centre[3];
                 blockCentre(side, row, col, centre);
-                glPushMatrix();
-                glTranslatef(centre[0], centre[1], centre[2]);
-                drawCube(c);
-                if (game.colourAid == 1) drawCubeShapes(side, row, col);
-                glPopMatrix();
+                canvas.push();
+                canvas.translate(centre[0], centre[1], centre[2]);
+                drawTunnelCube(canvas, c, kCubeEdge);
+                if (game.colourAid == 1) drawCubeShapes(canvas, side, row, col);
+                canvas.pop();
             }
         }
     }
+}
+
+}  // namespace
+
+float viewX(float x) { return (x + 1) * 0.5f * kViewWidth; }
+float viewY(float y) { return (y + 1) * 0.5f * kViewHeight; }
+
+void drawView(Canvas &canvas, const WindowLayout &layout) {
+    switch (game.mode) {
+        case Mode::Credits:
+        case Mode::Ending:
+            return drawCredits(canvas, layout);
+        case Mode::HighScores:
+        case Mode::OverScores:
+        case Mode::NameEntry:
+        case Mode::ScoreSaved:
+            // The table, with the name prompt while the name is typed.
+            return drawScoreScreen(canvas, layout, game.scores, game.mode == Mode::NameEntry);
+        default:
+            break;
+    }
+    canvas.begin(Area::View, layout, {0, 0, 0, 0});
+    canvas.setDepthTest(true);
+    // The mouth (z = 0) lies on the near plane; the far end 2 units behind it.
+    canvas.translate(0, 0, -kEyeDistance);
+    drawBackdrop(canvas);
+    canvas.setBlending(true);
+    drawBoard3D(canvas);
+    canvas.end();
 }

@@ -1,13 +1,9 @@
 #include "scores/score_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <string>
-
-#include "game/storage.h"
 
 void padName(const char *name, char padded[kNameLength + 1]) {
     int n = 0;
@@ -55,40 +51,6 @@ void encodeScores(const HighScoreEntry table[kScorePlaces], unsigned char bytes[
         score[3] = static_cast<unsigned char>(raw >> 24 & 0xFF);
     }
 }
-
-namespace {
-
-// A table is 240 bytes, and a longer file is read for its first 240; but one
-// this large is no table, and is not read into memory whole.
-constexpr std::size_t kLargestTable = 64 * 1024;
-
-int decodeBytes(const std::string &bytes, HighScoreEntry table[kScorePlaces]) {
-    return decodeScores(reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size(), table);
-}
-
-}  // namespace
-
-int readScoreFile(HighScoreEntry table[kScorePlaces]) {
-    std::string bytes;
-    return readSmallFile(kScoreFileName, bytes, kLargestTable) ? decodeBytes(bytes, table) : -1;
-}
-
-int scoreLockWaitMs = 5000;
-
-int updateScoreFile(const std::function<bool(HighScoreEntry *, int)> &change) {
-    return updatePlayerFile(kScoreFileName, kLargestTable, scoreLockWaitMs,
-                            [&change](std::string &bytes, bool exists) {
-                                HighScoreEntry table[kScorePlaces] = {};
-                                const int got = exists ? decodeBytes(bytes, table) : -1;
-                                if (!change(table, got)) return false;
-                                unsigned char encoded[kScoreFileBytes];
-                                encodeScores(table, encoded);
-                                bytes.assign(encoded, encoded + sizeof encoded);
-                                return true;
-                            });
-}
-
-const char *describeSaveError(int err) { return describeFileError(err); }
 
 void formatScoreLine(char nbuf[kScoreLineSize], int place, const HighScoreEntry &entry) {
     std::snprintf(nbuf, kScoreLineSize, "%2d.  %s  ->  %6d", place, entry.name, entry.score);

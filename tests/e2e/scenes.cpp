@@ -9,9 +9,9 @@
 #include <iostream>
 #include <string>
 
-#include "app/frame.h"
-#include "app/startup.h"
 #include "game/game_state.h"
+#include "platform/desktop/startup.h"
+#include "platform/desktop/window_layer.h"
 #include "render/panel.h"
 #include "render/view.h"
 
@@ -56,8 +56,8 @@ int main(int argc, char **argv) {
     std::string name;
     while (std::getline(std::cin, name)) {
         if (!setScene(name)) quitGame(1);
-        drawPanel();
-        drawView();
+        drawPanel(desktop.canvas, desktop.layout);
+        drawView(desktop.canvas, desktop.layout);
         glFinish();
         glutMainLoopEvent();
         std::printf("drawn\n");

@@ -2,9 +2,10 @@
 
 #include <filesystem>
 
-#include "assets/play_sound.h"
+#include "game/audio.h"
 #include "game/clock.h"
 #include "game/controls.h"
+#include "game/score_keeping.h"
 #include "game/window.h"
 #include "scores/score_file.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/sound.h"
+#include "platform/desktop/audio.h"
 
 namespace {
 

@@ -4,10 +4,11 @@
 #include <cmath>
 #include <tuple>
 
-#include "app/layout.h"
 #include "fakes/fake_platform.h"
 #include "game/controls.h"
 #include "game/flow.h"
+#include "game/score_keeping.h"
+#include "render/window_layout.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ TEST(Layout, AWindowPixelMapsToThePicturePointDrawnThere) {
                  {800, 600, -40, 700, true, -40, -100}, {1000, 600, -1, 300, true, -101, 300}};
     for (const auto &c : cases) {
         int px = 0, py = 0;
-        const bool mapped = panelPointAt(layoutFor(c.width, c.height), c.x, c.y, px, py);
+        const bool mapped = picturePointAt(layoutFor(c.width, c.height), c.x, c.y, px, py);
         const std::string at =
             std::to_string(c.x) + "," + std::to_string(c.y) + " in " + std::to_string(c.width);
         EXPECT_EQ(mapped, c.inPicture) << at;

@@ -20,6 +20,7 @@
 #include "fakes/fake_platform.h"
 #include "game/controls.h"
 #include "game/flow.h"
+#include "game/score_keeping.h"
 #include "scores/score_file.h"
 
 namespace {
@@ -166,14 +167,14 @@ TEST_F(Scores, AFailedSaveKeepsTheOldTableAndSaysWhy) {
             flock(held, LOCK_EX);
             scoreLockWaitMs = 50;
         }
-        if (reason == ENOTDIR) kScoreFileName = "plain/scores.dat";
+        if (reason == ENOTDIR) scoreFilePath = "plain/scores.dat";
         setrlimit(RLIMIT_FSIZE, reason == EFBIG ? &full : &unlimited);
         testing::internal::CaptureStderr();
         const std::string note = enter("Dee", 50000);
         setrlimit(RLIMIT_FSIZE, &unlimited);
         close(held);
-        const std::string file = kScoreFileName;
-        kScoreFileName = "scores.dat";
+        const std::string file = scoreFilePath;
+        scoreFilePath = "scores.dat";
         // The screen and standard error name the reason of the step that failed
         // (and there is no reading a table in a folder that cannot be).
         const std::string why =

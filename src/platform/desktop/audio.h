@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "assets/play_sound.h"
+#include "game/audio.h"
 
 // Device format: 22050 Hz, signed 16-bit little-endian, stereo, 512 frames.
 constexpr int kAudioRate = 22050;
@@ -32,7 +32,7 @@ void fillAudioSpec(SDL_AudioSpec &spec);
 // Audio callback: adds every playing slot's next bytes into the stream.
 void mixAudio(void *userdata, std::uint8_t *stream, int len);
 
-// Reads `file` (in clipFolder) and converts it to the device format. Returns 1 with `data`
+// Reads `file` (in the data folder) and converts it to the device format. Returns 1 with `data`
 // (to be released with std::free) and its length in bytes, or 0 after printing
 // why the clip cannot be played.
 int loadClip(const char *file, std::uint8_t *&data, std::uint32_t &len);

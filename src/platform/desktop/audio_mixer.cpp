@@ -1,6 +1,6 @@
 // The slot table and the device callback, the half of the engine that runs on
 // SDL's audio thread.
-#include "assets/sound.h"
+#include "platform/desktop/audio.h"
 
 SoundSlot soundSlots[kSoundSlots];
 

@@ -1,6 +1,7 @@
+#include "platform/desktop/screen.h"
+
 #include <X11/Xlib.h>
 
-#include "app/screen.h"
 #include "app/window_size.h"
 
 int screenDpi(const char *displayName) {

@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/frame.h"
-#include "app/layout.h"
 #include "app/window_size.h"
 #include "game/clock.h"
 #include "game/flow.h"
 #include "game/game_state.h"
 #include "game/settings.h"
+#include "platform/desktop/window_layer.h"
 #include "render/panel.h"
 #include "render/view.h"
 
@@ -33,6 +32,8 @@
 namespace {
 bool ending = false;  // quitGame has begun: the windows it takes down end nothing more
 }  // namespace
+
+Desktop desktop;
 
 void quitGame(int status) {
     ending = true;
@@ -65,8 +66,8 @@ int frameDelay(Millis now) { return game.marks == 0 ? -1 : until(lastFrame + kFr
 void drawMarkedWindows() {
     const unsigned marks = game.marks;
     game.marks = 0;
-    if ((marks & MarkPanel) != 0) drawPanel();
-    if ((marks & MarkView) != 0) drawView();
+    if ((marks & MarkPanel) != 0) drawPanel(desktop.canvas, desktop.layout);
+    if ((marks & MarkView) != 0) drawView(desktop.canvas, desktop.layout);
     lastFrame = elapsedMs();
 }
 
@@ -113,27 +114,20 @@ void onWindowClosed() {
     if (!ending) quitGame();
 }
 
-void initPanelGL() {
-    glClearColor(0, 0, 0, 0);
-    glMatrixMode(GL_MODELVIEW);
-    glShadeModel(GL_FLAT);  // the buttons' bevel colours rely on flat shading
-    glLoadIdentity();
-}
-
 void onReshape(int width, int height) {
     // The picture scales with the window: the panel's frames and the mouse
-    // follow shownLayout, and the tunnel view's sub-window is moved and sized
+    // follow its layout, and the tunnel view's sub-window is moved and sized
     // to its place in the picture.
     presentAtNewSize();
-    shownLayout = layoutFor(width, height);
-    noteWindowSize(shownLayout, glutGet(GLUT_FULL_SCREEN) != 0);
+    desktop.layout = layoutFor(width, height);
+    noteWindowSize(desktop.layout, glutGet(GLUT_FULL_SCREEN) != 0);
     mark(MarkBoth);
-    if (game.viewWindow == 0) return;
-    const WindowBox view = viewBox(shownLayout);
-    glutSetWindow(game.viewWindow);
+    if (desktop.viewWindow == 0) return;
+    const WindowBox view = viewBox(desktop.layout);
+    glutSetWindow(desktop.viewWindow);
     glutPositionWindow(view.x, view.y);
     glutReshapeWindow(view.width, view.height);
-    glutSetWindow(game.mainWindow);
+    glutSetWindow(desktop.mainWindow);
 }
 
 void onViewReshape(int width, int height) {

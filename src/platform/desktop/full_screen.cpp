@@ -6,6 +6,8 @@
 // (-100, -100), and leaving only gave it its size back. There the game moves
 // the window to the screen's corner first (minus its place is then nothing,
 // so GLUT's move keeps it there) and moves it back itself on the way out.
+#include "platform/desktop/full_screen.h"
+
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xatom.h>
@@ -14,9 +16,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/full_screen.h"
-#include "game/game_state.h"
 #include "game/settings.h"
+#include "platform/desktop/window_layer.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ bool managerFillsScreen(Display *display) {
 // manager's is moved to the screen's corner, and its place kept. Its size is
 // GLUT's to change and give back.
 void moveToCorner() {
-    glutSetWindow(game.mainWindow);
+    glutSetWindow(desktop.mainWindow);
     Display *display = glXGetCurrentDisplay();
     const Window window = glXGetCurrentDrawable();
     if (display == nullptr || window == None || before.moved || managerFillsScreen(display))
@@ -79,7 +80,7 @@ void moveToCorner() {
 }
 
 void moveBack() {
-    glutSetWindow(game.mainWindow);
+    glutSetWindow(desktop.mainWindow);
     if (!before.moved) return;
     before.moved = false;
     XMoveWindow(glXGetCurrentDisplay(), glXGetCurrentDrawable(), before.x, before.y);
@@ -88,7 +89,7 @@ void moveBack() {
 }  // namespace
 
 void toggleFullScreen() {
-    glutSetWindow(game.mainWindow);
+    glutSetWindow(desktop.mainWindow);
     if (glutGet(GLUT_FULL_SCREEN) != 0) {
         leaveFullScreen();
         return;
@@ -98,7 +99,7 @@ void toggleFullScreen() {
 }
 
 void leaveFullScreen() {
-    glutSetWindow(game.mainWindow);
+    glutSetWindow(desktop.mainWindow);
     if (glutGet(GLUT_FULL_SCREEN) == 0) return;
     glutLeaveFullScreen();
     moveBack();

@@ -1,3 +1,5 @@
+#include "platform/desktop/window_identity.h"
+
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -6,8 +8,6 @@
 
 #include <climits>
 #include <vector>
-
-#include "app/window_identity.h"
 
 void identifyWindow() {
     Display *display = glXGetCurrentDisplay();

@@ -1,7 +1,7 @@
+#include "platform/desktop/stale_wm.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-
-#include "app/stale_wm.h"
 
 namespace {
 

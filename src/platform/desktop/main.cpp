@@ -6,15 +6,16 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
-#include "app/frame.h"
 #include "app/paths.h"
-#include "app/startup.h"
-#include "assets/play_sound.h"
+#include "game/score_keeping.h"
 #include "game/settings.h"
+#include "platform/desktop/startup.h"
+#include "platform/desktop/window_layer.h"
+#include "platform/posix/paths.h"
 
 int main(int argc, char **argv) {
     findGameFiles();
-    clipFolder = gamePaths().data.c_str();
+    scoreFilePath = gamePaths().scores + "scores.dat";
     loadSettings(gamePaths().settings);  // the player's earlier choices; options win over them
     // The command line comes next: a mistake in it must leave no trace.
     const int status = readCommandLine(&argc, argv, stdout, stderr);

@@ -1,47 +1,55 @@
+#include "platform/desktop/startup.h"
+
 #include <GL/freeglut.h>
 #include <SDL/SDL.h>
 #include <malloc.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "app/frame.h"
-#include "app/full_screen.h"
-#include "app/input.h"
-#include "app/layout.h"
 #include "app/paths.h"
-#include "app/screen.h"
-#include "app/stale_wm.h"
-#include "app/startup.h"
-#include "app/window_identity.h"
 #include "app/window_size.h"
-#include "assets/sound.h"
-#include "assets/texture.h"
+#include "assets/ppm.h"
 #include "game/board.h"
 #include "game/game_state.h"
 #include "game/settings.h"
-#include "render/draw_helpers.h"
-#include "render/view.h"
+#include "game/storage.h"
+#include "platform/desktop/audio.h"
+#include "platform/desktop/full_screen.h"
+#include "platform/desktop/input.h"
+#include "platform/desktop/screen.h"
+#include "platform/desktop/stale_wm.h"
+#include "platform/desktop/window_identity.h"
+#include "platform/desktop/window_layer.h"
 
 namespace {
 
 // SDL keeps using the format it was opened with, so it lives for the whole run.
 SDL_AudioSpec audioSpec;
 
-// Loads one block texture; a missing or unusable picture ends the start-up
-// with its message, and the reason on standard error tells the two apart.
-void loadBlockTexture(unsigned int &name, const char *file, const char *message) {
+// Loads the picture of one block colour; a missing or unusable picture ends
+// the start-up with its message, and the reason on standard error tells the
+// two apart. It is read whole before anything is made of it, and no larger
+// than the graphics driver can hold.
+void loadBlockPicture(int block, const char *file, const char *message) {
     const std::string path = dataFile(file);
-    const char *why = "";
-    name = loadTexture(path.c_str(), 1, why);
-    if (name == 0) {
+    std::string bytes;
+    PpmImage image;
+    const char *why = nullptr;
+    if (!readSmallFile(path, bytes, kMaxPpmFileBytes))
+        why = describeFileError(errno);
+    else
+        readPpm(bytes, image, std::min(desktop.canvas.largestPicture(), kMaxPpmSide), &why);
+    if (why != nullptr) {
         std::printf("%s", message);
         std::fprintf(stderr, "%s: %s\n", path.c_str(), why);
         // A failed start must not look like a successful one to the caller.
         quitGame(1);
     }
+    desktop.canvas.loadPicture(block, image);
 }
 
 // The value of GLUT's option `name` on the command line, or nullptr.
@@ -88,7 +96,7 @@ void createWindows(int *argc, char **argv) {
     windowScale = startScale(windowChoice.askedScale, std::max(remembered.value[ScaleSetting], 0),
                              dpi, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
     if (!placed) {
-        glutInitWindowSize(game.windowWidth * windowScale, game.windowHeight * windowScale);
+        glutInitWindowSize(kPictureWidth * windowScale, kPictureHeight * windowScale);
         glutInitWindowPosition(100, 100);
     }
 
@@ -97,7 +105,7 @@ void createWindows(int *argc, char **argv) {
     clearBoard();
     fillBoard(0, 4);
 
-    game.mainWindow = glutCreateWindow("Tumblewell");
+    desktop.mainWindow = glutCreateWindow("Tumblewell");
     identifyWindow();  // before anything else that talks to the display
     if (windowChoice.askedFullScreen || remembered.value[FullScreenSetting] == 1) startFullScreen();
     // A window the system shows again is drawn at the next frame; the game's
@@ -111,26 +119,21 @@ void createWindows(int *argc, char **argv) {
     glutMouseFunc(onMouse);
     glutKeyboardFunc(onKeyboard);
     glutSpecialFunc(onSpecialKey);
-    initPanelGL();
 
-    loadBlockTexture(game.redTexture, "red.ppm", "Couldn't find red texture file\n");
-    loadBlockTexture(game.greenTexture, "green.ppm", "Couldn't find green texture file\n");
-    loadBlockTexture(game.blueTexture, "blue.ppm", "Couldn't find blue texture file\n");
-    loadBlockTexture(game.lightBlueTexture, "lightblue.ppm",
-                     "Couldn't find light blue texture file\n");
+    desktop.canvas.setWindows(desktop.mainWindow, 0);
+    loadBlockPicture(Red, "red.ppm", "Couldn't find red texture file\n");
+    loadBlockPicture(Green, "green.ppm", "Couldn't find green texture file\n");
+    loadBlockPicture(Blue, "blue.ppm", "Couldn't find blue texture file\n");
+    loadBlockPicture(LightBlue, "lightblue.ppm", "Couldn't find light blue texture file\n");
 
-    shownLayout = layoutFor(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
-    const WindowBox view = viewBox(shownLayout);
-    game.viewWindow = glutCreateSubWindow(game.mainWindow, view.x, view.y, view.width, view.height);
+    desktop.layout = layoutFor(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    const WindowBox view = viewBox(desktop.layout);
+    desktop.viewWindow =
+        glutCreateSubWindow(desktop.mainWindow, view.x, view.y, view.width, view.height);
     glutDisplayFunc([] { mark(MarkView); });
     glutReshapeFunc(onViewReshape);
     glutKeyboardFunc(onKeyboard);
     glutSpecialFunc(onSpecialKey);
-    glClearColor(0, 0, 0, 0);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-1.0, 1.0, -1.0, 1.0, 1.5, 20.0);
-    glMatrixMode(GL_MODELVIEW);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    buildCubeLists(kCubeEdge);
+    desktop.canvas.setWindows(desktop.mainWindow, desktop.viewWindow);
 }

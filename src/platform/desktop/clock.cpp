@@ -1,5 +1,5 @@
-#include <GL/glut.h>
-
 #include "game/clock.h"
+
+#include <GL/glut.h>
 
 Millis elapsedMs() { return static_cast<Millis>(glutGet(GLUT_ELAPSED_TIME)); }

@@ -1,10 +1,11 @@
+#include "platform/desktop/input.h"
+
 #include <GL/glut.h>
 
-#include "app/frame.h"
-#include "app/input.h"
-#include "app/layout.h"
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "platform/desktop/window_layer.h"
+#include "render/window_layout.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ void deliver(const Event &event) {
 
 void onMouse(int button, int state, int x, int y) {
     int px = 0, py = 0;
-    if (!panelPointAt(shownLayout, x, y, px, py)) return;  // the margins hold nothing
+    if (!picturePointAt(desktop.layout, x, y, px, py)) return;  // the margins hold nothing
     const bool left = button == GLUT_LEFT_BUTTON;
     deliver(state == GLUT_DOWN ? Event::press(px, py, left) : Event::release(px, py, left));
 }

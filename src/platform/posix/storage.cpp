@@ -1,3 +1,5 @@
+#include "game/storage.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -5,8 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-
-#include "game/storage.h"
 
 int makeFolders(const std::string &path) {
     struct stat info;

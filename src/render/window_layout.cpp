@@ -1,23 +1,20 @@
-#include "app/layout.h"
+#include "render/window_layout.h"
 
 #include <algorithm>
 #include <cmath>
 
-PictureLayout shownLayout;
+#include "game/panel_layout.h"
 
 namespace {
 
-constexpr int kPictureWidth = 800, kPictureHeight = 600;
-constexpr int kViewLeft = 170, kViewHeight = 500;
-
-int scaled(const PictureLayout &layout, int length) {
+int scaled(const WindowLayout &layout, int length) {
     return static_cast<int>(std::lround(length * layout.scale));
 }
 
 }  // namespace
 
-PictureLayout layoutFor(int windowWidth, int windowHeight) {
-    PictureLayout layout;
+WindowLayout layoutFor(int windowWidth, int windowHeight) {
+    WindowLayout layout;
     layout.windowWidth = std::max(windowWidth, 1);
     layout.windowHeight = std::max(windowHeight, 1);
     layout.scale = std::min(static_cast<double>(layout.windowWidth) / kPictureWidth,
@@ -30,13 +27,13 @@ PictureLayout layoutFor(int windowWidth, int windowHeight) {
     return layout;
 }
 
-WindowBox viewBox(const PictureLayout &layout) {
+WindowBox viewBox(const WindowLayout &layout) {
     const int left = scaled(layout, kViewLeft);
     return {layout.left + left, layout.top, std::max(layout.width - left, 1),
             std::max(scaled(layout, kViewHeight), 1)};
 }
 
-bool panelPointAt(const PictureLayout &layout, int x, int y, int &px, int &py) {
+bool picturePointAt(const WindowLayout &layout, int x, int y, int &px, int &py) {
     const bool inWindow = x >= 0 && y >= 0 && x < layout.windowWidth && y < layout.windowHeight;
     x -= layout.left;
     y -= layout.top;
@@ -49,6 +46,6 @@ bool panelPointAt(const PictureLayout &layout, int x, int y, int &px, int &py) {
     return true;
 }
 
-int lineWidth(const PictureLayout &layout) {
+int lineWidth(const WindowLayout &layout) {
     return std::max(1, static_cast<int>(std::lround(layout.scale)));
 }

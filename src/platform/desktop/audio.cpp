@@ -1,6 +1,8 @@
 // Starting a clip: the main thread's half of the engine. Clips are read and
 // converted afresh on every play, outside the audio lock, so the lock is held
 // only for the three stores that hand a slot to the mixer.
+#include "platform/desktop/audio.h"
+
 #include <SDL/SDL.h>
 
 #include <cerrno>
@@ -10,11 +12,10 @@
 #include <cstring>
 #include <string>
 
+#include "app/paths.h"
 #include "game/storage.h"
-#include "assets/sound.h"
 
 void *(*soundBufferAlloc)(std::size_t bytes) = std::malloc;
-const char *clipFolder = "";
 
 namespace {
 
@@ -41,7 +42,7 @@ bool convertible(const SDL_AudioSpec &wave) {
 }  // namespace
 
 int loadClip(const char *name, std::uint8_t *&data, std::uint32_t &len) {
-    const std::string path = std::string(clipFolder) + name;
+    const std::string path = dataFile(name);
     SDL_AudioSpec wave;
     Uint8 *wavdata = nullptr;
     Uint32 wavlen = 0;
