@@ -11,7 +11,7 @@ TEST_DEPS  := xvfb xdotool imagemagick faketime openbox libgl1-mesa-dri clang li
               clang-tidy cppcheck desktop-file-utils appstream man-db lintian gdb $(PACKAGE_DEPS)
 PREFIX     ?= /usr/local
 
-.PHONY: all build run install package test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench
+.PHONY: all build run install package test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench font
 
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
@@ -90,6 +90,12 @@ lint: test-deps $(BUILD)/CMakeCache.txt
 	    || { grep -E 'warning:|error:' -A3 $(BUILD)/clang-tidy.log; exit 1; }
 	cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability \
 	    --inline-suppr --std=c++17 --language=c++ -I src src
+
+# src/render/font_8x13.cpp, the font's table, drawn by GLUT under Xvfb.
+font: test-deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target make_font
+	xvfb-run -a env LIBGL_ALWAYS_SOFTWARE=1 $(BUILD)/tests/make_font > src/render/font_8x13.cpp.new
+	clang-format src/render/font_8x13.cpp.new > src/render/font_8x13.cpp && rm src/render/font_8x13.cpp.new
 
 # docs/screenshot.png, taken from the real game under Xvfb.
 screenshot: test-deps build

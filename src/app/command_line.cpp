@@ -8,6 +8,7 @@
 
 #include "app/paths.h"
 #include "app/window_size.h"
+#include "game/controls.h"
 #include "game/game_state.h"
 
 namespace {
@@ -65,30 +66,6 @@ const Option kOptions[] = {
     {{"-gldebug"}, nullptr, "report OpenGL errors", nullptr},
 };
 
-struct Control {
-    const char *input;
-    const char *action;
-};
-
-// The controls, as --help and the manual page list them.
-const Control kControls[] = {
-    {"click a block", "remove its group (two or more joined, one colour)"},
-    {"arrow keys", "show, then move, a cursor on the flat grid"},
-    {"Space or Enter", "click the block under the cursor"},
-    {"New Game (Ctrl+N)", "start again at level 1"},
-    {"Sound (m)", "switch sound clips on or off"},
-    {"Pause (p)", "pause; press again to resume"},
-    {"Speed + / Speed - (+, -)", "shorten / lengthen the tick by 50 ms"},
-    {"Left, Top, Right, Bottom", "show that wall in the flat grid (keys s, e, f, d)"},
-    {"Scores (h)", "show the high-score table; press again to go back"},
-    {"Exit (x)", "show the credits and end; press again to end now"},
-    {"c", "switch the colour aid on or off: a shape per colour"},
-    {"n", "skip to the end of the level"},
-    {"F11", "fill the screen, or go back to the window"},
-    {"Escape", "leave full screen"},
-    {"q", "quit at once"},
-};
-
 // A folder as --help shows it: the working directory has no prefix.
 const char *shown(const std::string &folder) { return folder.empty() ? "./" : folder.c_str(); }
 
@@ -112,7 +89,7 @@ int printHelp(const char *, std::FILE *out, std::FILE *) {
     std::fputs("GLUT options, passed on to it:\n", out);
     listOptions(out, true);
     std::fputs("\nControls:\n", out);
-    for (const Control &control : kControls)
+    for (const ControlHelp &control : kControlsHelp)
         std::fprintf(out, "  %-24s %s\n", control.input, control.action);
     const GamePaths &paths = gamePaths();
     std::fprintf(out,

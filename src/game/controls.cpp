@@ -261,6 +261,24 @@ void act(const Event &event) {
 
 }  // namespace
 
+const ControlHelp kControlsHelp[15] = {
+    {"click a block", "remove its group (two or more joined, one colour)"},
+    {"arrow keys", "show, then move, a cursor on the flat grid"},
+    {"Space or Enter", "click the block under the cursor"},
+    {"New Game (Ctrl+N)", "start again at level 1"},
+    {"Sound (m)", "switch sound clips on or off"},
+    {"Pause (p)", "pause; press again to resume"},
+    {"Speed + / Speed - (+, -)", "shorten / lengthen the tick by 50 ms"},
+    {"Left, Top, Right, Bottom", "show that wall in the flat grid (keys s, e, f, d)"},
+    {"Scores (h)", "show the high-score table; press again to go back"},
+    {"Exit (x)", "show the credits and end; press again to end now"},
+    {"c", "switch the colour aid on or off: a shape per colour"},
+    {"n", "skip to the end of the level"},
+    {"F11", "fill the screen, or go back to the window"},
+    {"Escape", "leave full screen"},
+    {"q", "quit at once"},
+};
+
 void handleEvent(const Event &event) {
     if (game.waiting != 1) return act(event);
     const bool quit = event.kind == Event::Type && event.key == Key::None &&

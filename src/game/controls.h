@@ -50,3 +50,12 @@ void handleEvent(const Event &event);
 // Acts on the events kept during a wait, in the order they came; run by the
 // game's step when the wait ends.
 void handleHeldEvents();
+
+// The controls as the player is told of them (--help, the manual page and the
+// README say the same): what to press, the buttons' names and keys, and
+// what it does.
+struct ControlHelp {
+    const char *input;
+    const char *action;
+};
+extern const ControlHelp kControlsHelp[15];

@@ -49,6 +49,20 @@ with tempfile.TemporaryDirectory() as scratch:
     check("Controls:" in usage and usr + "/share/tumblewell/data/*.wav" in usage
           and home + "/.local/share/tumblewell/scores.dat" in usage
           and max(map(len, usage.splitlines())) <= 80, "--help printed " + usage)
+    # The controls --help lists are those the manual page and the README name:
+    # every button and key of its table stands in both, as a word of its own.
+    rows = usage.split("Controls:\n")[1].split("\nAfter")[0].splitlines()
+    names = set()
+    for row in rows:  # the input, then the keys its action names
+        names.update(re.split(r" / | or |, | \(|\)", row[2:26].strip()))
+        names.update(sum((keys.split(", ") for keys in re.findall(r"\(keys (.*)\)", row)), []))
+    names.discard("")
+    readme = open(os.path.join(harness.SOURCE_DIR, "README.md")).read()
+    told = {"README": readme.split("## Controls")[1].split("\n\n")[1],
+            "manual page": man_text.split("CONTROLS")[1].split("FILES")[0].replace("\u2010", "-")}
+    missing = ["%s in the %s" % (name, where) for name in sorted(names) for where, text in told.items()
+               if not re.search(r"(?<![\w+-])%s(?![\w+-])" % re.escape(name.strip()), text)]
+    check(len(rows) == 15 and len(names) == 31 and not missing, "controls untold: %s" % missing)
     options = re.findall(r"^  (-[\w-]+)(?:, (-[\w-]+))?", usage, re.M)
     missing = {name for pair in options for name in pair if name and name not in man_text}
     check(len(options) > 5 and not missing, "the manual page lacks options %s" % missing)

@@ -1,7 +1,8 @@
 # The game's own drawing routines in known scenes (the `scenes` program: a full
 # tunnel, the colour aid's shapes), each whole window compared pixel for pixel
 # with reference/scene-NAME.png. A faster way of drawing must keep every picture.
-# The aid's shapes, found as what it changes in its scene, are also measured.
+# The aid's shapes, found as what it changes in its scene, are also measured, and
+# the font's table is checked against the font GLUT draws.
 
 import itertools
 import os
@@ -11,6 +12,7 @@ import harness
 from harness import GAME, check
 
 BINARY = os.environ.get("TW_SCENES", os.path.join(os.path.dirname(harness.BINARY), "tests", "scenes"))
+MAKE_FONT = os.path.join(os.path.dirname(BINARY), "make_font")
 
 
 def grey(rgb):  # the luma a greyscale screen shows
@@ -64,5 +66,13 @@ with harness.Display() as display, harness.Game(display) as game:
     proc.stdin.close()
     check(proc.wait(20) == 0, "the scene program failed")
     shapes_tell_apart(shots["aid"], shots["plain"])
+    # The font the game draws from is the one GLUT draws, character for character.
+    drawn = subprocess.run([MAKE_FONT], env=env, capture_output=True, text=True)
+    laid_out = subprocess.run(["clang-format", "--assume-filename=src/render/font_8x13.cpp"],
+                              input=drawn.stdout, cwd=harness.SOURCE_DIR, capture_output=True,
+                              text=True).stdout
+    with open(os.path.join(harness.SOURCE_DIR, "src", "render", "font_8x13.cpp")) as table:
+        check(drawn.returncode == 0 and laid_out == table.read(),
+              "src/render/font_8x13.cpp is not GLUT's 8 by 13 font (make font): %s" % drawn.stderr)
 
-print("scenes: all pictures as their references, the aid's shapes told apart")
+print("scenes: all pictures as their references, the aid's shapes told apart, the font GLUT's")

@@ -59,8 +59,8 @@ int main(int argc, char **argv) {
             unsigned bits = 0;
             for (int x = 0; x < kCell; ++x) {
                 const bool lit = pixels[(c / 16 * kCell + row) * kSide + c % 16 * kCell + x] > 127;
-                const bool inBox = x >= kOrigin && x < kOrigin + 8 && row >= kOrigin - 2 &&
-                                   row < kOrigin + 11;
+                const bool inBox =
+                    x >= kOrigin && x < kOrigin + 8 && row >= kOrigin - 2 && row < kOrigin + 11;
                 if (lit && inBox) bits |= 1u << (x - kOrigin);
                 stray += lit && !inBox;
             }
