@@ -106,9 +106,9 @@ int printHelp(const char *, std::FILE *out, std::FILE *) {
                  "                       (default ~/.local/share)\n"
                  "  XDG_CONFIG_HOME      the settings go in its tumblewell folder\n"
                  "                       (default ~/.config)\n"
-                 "Started from a folder that holds the block pictures (its source tree), the\n"
-                 "game reads everything from there, keeps scores.dat there too and remembers\n"
-                 "no settings.\n",
+                 "The program of the build tree, started from a folder that holds the block\n"
+                 "pictures (its source tree), reads everything from there, keeps scores.dat\n"
+                 "there too and remembers no settings.\n",
                  shown(paths.data), shown(paths.data), shown(paths.scores),
                  paths.settings.empty() ? "(no settings file)" : paths.settings.c_str());
     return 0;

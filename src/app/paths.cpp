@@ -21,7 +21,7 @@ std::string baseFolder(const std::string &variable, const std::string &home, con
 
 GamePaths choosePaths(const PathFacts &facts) {
     GamePaths paths;
-    if (facts.texturesHere) return paths;
+    if (facts.texturesHere && !facts.installed) return paths;
 
     if (!facts.dataOverride.empty()) {
         paths.data = folder(facts.dataOverride);

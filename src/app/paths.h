@@ -9,6 +9,7 @@
 // What the rules look at, gathered from the running process by findGameFiles.
 struct PathFacts {
     bool texturesHere = false;  // the working directory holds a block texture
+    bool installed = false;     // the program's data lies beside it, installed
     std::string executable;     // the program's own path, "" when unknown
     std::string dataOverride;   // TUMBLEWELL_DATA_DIR, "" when unset
     std::string dataHome;       // XDG_DATA_HOME, "" when unset
@@ -26,8 +27,11 @@ struct GamePaths {
     std::string settings;
 };
 
-// The rules. A working directory with a texture in it is a source tree: both
-// folders are the working directory. Otherwise the data comes from
+// The rules. A program that is not installed (one in its build tree), started
+// from a working directory with a texture in it, plays from that source tree:
+// both folders are the working directory, and no settings are kept. An
+// installed program is the installed game wherever it is started: the data
+// comes from
 // TUMBLEWELL_DATA_DIR when set, else from ../share/tumblewell beside the
 // executable's folder, the table lives in $XDG_DATA_HOME/tumblewell (an
 // absolute XDG_DATA_HOME only), else in ~/.local/share/tumblewell, and the

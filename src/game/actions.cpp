@@ -65,7 +65,9 @@ void togglePause() {
         game.mode = Mode::Paused;
     else if (game.mode == Mode::Paused)
         game.mode = Mode::Playing;
-    mark(MarkPanel);
+    else
+        return mark(MarkPanel);
+    mark(MarkBoth);  // Pause pressed in or out, and the view says so
 }
 
 void pauseWhenHidden() {
@@ -155,3 +157,15 @@ void toggleColourAid() {
 }
 
 void quitNow() { game.mode = Mode::Ending; }
+
+void toggleHelp() {
+    if (game.mode == Mode::Help) {
+        game.mode = game.helpFrom;
+    } else if (game.mode == Mode::Playing || game.mode == Mode::Paused) {
+        game.helpFrom = game.mode;
+        game.mode = Mode::Help;
+    } else {
+        return;  // the view shows the table or the credits: the game is not in play
+    }
+    mark(MarkBoth);
+}

@@ -16,5 +16,8 @@ void startExit();
 void clickBoard(int row, int column);
 void skipLevel();
 void toggleColourAid();
+// F1: the help in the view, a running game paused beneath it; again (or
+// Escape), the game as it was before.
+void toggleHelp();
 // The program ends now (q, or Exit pressed again during the credits).
 void quitNow();

@@ -196,7 +196,14 @@ bool runButtonKey(const Event &event) {
 void key(const Event &event) {
     // Full screen answers in every mode, and Escape is no letter of a name.
     if (event.key == Key::F11) return toggleFullScreen();
+    if (game.mode == Mode::Help) {
+        // The help takes every key but these: F1 or Escape closes it, q quits.
+        if (event.key == Key::F1 || event.key == Key::Escape) toggleHelp();
+        if (event.key == Key::None && event.character == 'q') quitNow();
+        return;
+    }
     if (event.key == Key::Escape) return leaveFullScreen();
+    if (event.key == Key::F1) return toggleHelp();
     if (game.mode == Mode::NameEntry) return typeName(event);
     if (runButtonKey(event)) return;
     switch (event.key) {
@@ -251,7 +258,8 @@ void act(const Event &event) {
     switch (event.kind) {
         case Event::Press:
         case Event::Release:
-            return mouse(event);
+            if (game.mode != Mode::Help) mouse(event);  // the help closes by its keys
+            return;
         case Event::Type:
             return key(event);
         case Event::Hidden:
@@ -261,7 +269,7 @@ void act(const Event &event) {
 
 }  // namespace
 
-const ControlHelp kControlsHelp[15] = {
+const ControlHelp kControlsHelp[16] = {
     {"click a block", "remove its group (two or more joined, one colour)"},
     {"arrow keys", "show, then move, a cursor on the flat grid"},
     {"Space or Enter", "click the block under the cursor"},
@@ -273,6 +281,7 @@ const ControlHelp kControlsHelp[15] = {
     {"Scores (h)", "show the high-score table; press again to go back"},
     {"Exit (x)", "show the credits and end; press again to end now"},
     {"c", "switch the colour aid on or off: a shape per colour"},
+    {"F1", "show these controls; F1 or Escape again to go back"},
     {"n", "skip to the end of the level"},
     {"F11", "fill the screen, or go back to the window"},
     {"Escape", "leave full screen"},

@@ -15,6 +15,7 @@ enum class Key : unsigned char {
     Down,
     Left,
     Right,
+    F1,
     F11
 };
 
@@ -58,4 +59,4 @@ struct ControlHelp {
     const char *input;
     const char *action;
 };
-extern const ControlHelp kControlsHelp[15];
+extern const ControlHelp kControlsHelp[16];

@@ -73,8 +73,8 @@ void buildBlock() {
 // A row found its wall full up to the mouth: the game is over. A score good
 // enough for the table turns the view to it, with the final score at its
 // place under the name typed so far, and the keys type the name; any other
-// score leaves the tunnel showing the blocks that ended the game (or the
-// table, if it was up).
+// score leaves the tunnel showing the blocks that ended the game, and says
+// so (or the table, if it was up).
 void endGame() {
     std::memcpy(game.lastBoard, game.board, sizeof game.board);
     clearBoard();
@@ -90,11 +90,10 @@ void endGame() {
         screen.highlight = place;
         game.scores = screen;
         game.mode = Mode::NameEntry;
-        mark(MarkView);
     } else {
         game.mode = game.mode == Mode::HighScores ? Mode::OverScores : Mode::GameOver;
     }
-    mark(MarkPanel);
+    mark(MarkBoth);
 }
 
 // Milliseconds from now to `at`, none if it has passed.

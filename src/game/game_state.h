@@ -17,6 +17,7 @@ enum class Mode : int {
     Playing,     // ticks build the next row and finished rows are pushed
     Paused,      // nothing is built; board clicks and wall changes are refused
     HighScores,  // the table in the view, over a game paused beneath it
+    Help,        // the controls in the view (F1), over a game paused beneath it
     GameOver,    // a row found its wall full: the tunnel keeps the last blocks
     NameEntry,   // a game over whose score earns a place: keys type the name
     ScoreSaved,  // the name is in: the table says how its save went
@@ -27,7 +28,7 @@ enum class Mode : int {
 
 // The game's clock runs, but nothing is built: Pause shows pressed in.
 inline bool isPaused(Mode m) {
-    return m == Mode::Paused || m == Mode::HighScores || m == Mode::OverScores;
+    return m == Mode::Paused || m == Mode::HighScores || m == Mode::Help || m == Mode::OverScores;
 }
 // No game is in play: the panel shows "Game Over" and no flat grid.
 inline bool isOver(Mode m) { return m >= Mode::GameOver; }
@@ -83,6 +84,7 @@ struct GameState {
 
     // Modes and settings.
     Mode mode = Mode::Playing;
+    Mode helpFrom = Mode::Playing;  // what the help goes back to: running, or paused
     int creditsStart = 0;
     Flag soundOn = 1;
     Flag colourAid = 0;  // 1: every block also shows its colour's shape

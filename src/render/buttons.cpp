@@ -47,10 +47,10 @@ void drawButton(Canvas &canvas, const ButtonPlace &place, bool pressed) {
     canvas.fillQuads(bands, bandColours, 4);
 }
 
-void drawButtonLabel(Canvas &canvas, const ButtonPlace &place, bool pressed) {
+void drawButtonLabel(Canvas &canvas, const ButtonPlace &place, const char *label, bool pressed) {
     // 8-pixel characters centred in the 83-pixel width, rounding to the left.
     const int p = pressed ? 1 : 0;
-    const int length = static_cast<int>(std::strlen(place.label));
+    const int length = static_cast<int>(std::strlen(label));
     canvas.text(static_cast<float>(place.x + 41 - 4 * length + p),
-                static_cast<float>(place.y + 7 - p), kBlack, place.label);
+                static_cast<float>(place.y + 7 - p), kBlack, label);
 }

@@ -9,6 +9,6 @@
 // right and one down; the rim stays where it is.
 void drawButton(Canvas &canvas, const ButtonPlace &place, bool pressed);
 
-// Its label in black, centred on the face (one pixel right and down when
-// pressed).
-void drawButtonLabel(Canvas &canvas, const ButtonPlace &place, bool pressed);
+// A label in black, centred on the button's face (one pixel right and down
+// when pressed).
+void drawButtonLabel(Canvas &canvas, const ButtonPlace &place, const char *label, bool pressed);

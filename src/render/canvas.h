@@ -71,6 +71,9 @@ class Canvas {
     // A line of text in `colour`, the pen starting at (x, y): picture points
     // from the area's bottom-left corner, whatever the transform. Each
     // character is the font's (render/font.h) at the pixel where the pen
-    // stands, rounded down.
-    virtual void text(float x, float y, Rgba colour, const char *line) = 0;
+    // stands, rounded down, each of its pixels `size` picture pixels square.
+    // Where the picture is shown smaller than its own size, the characters
+    // are shrunk with their strokes blended in, never dropped.
+    virtual void text(float x, float y, Rgba colour, const char *line, int size) = 0;
+    void text(float x, float y, Rgba colour, const char *line) { text(x, y, colour, line, 1); }
 };

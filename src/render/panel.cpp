@@ -124,8 +124,13 @@ void drawPanel(Canvas &canvas, const WindowLayout &layout) {
 
     // The buttons' labels: each lies on its own button's face and no button
     // overlaps another, so they can follow all the buttons.
-    for (int id = 0; id < kButtons; ++id)
-        drawButtonLabel(canvas, kButtonPlaces[id], pressedLook(id));
+    for (int id = 0; id < kButtons; ++id) {
+        // Sound off says so on its button, so that a player who switched it off
+        // in an earlier run sees why the game is silent.
+        const char *label =
+            id == SoundButton && game.soundOn != 1 ? "Sound off" : kButtonPlaces[id].label;
+        drawButtonLabel(canvas, kButtonPlaces[id], label, pressedLook(id));
+    }
     drawLabelValue(canvas, kLevelText.x, kLevelText.y, "Level ", game.level);
     drawLabelValue(canvas, kPointsText.x, kPointsText.y, "Points ", game.points);
     drawLabelValue(canvas, kRowsLeftText.x, kRowsLeftText.y, "Rows Left ", game.rowsLeft);

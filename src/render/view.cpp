@@ -2,10 +2,14 @@
 // draws the tunnel seen from its mouth.
 #include "render/view.h"
 
+#include <cstring>
+
 #include "game/game_state.h"
 #include "render/colour_aid.h"
 #include "render/credits.h"
 #include "render/draw_helpers.h"
+#include "render/font.h"
+#include "render/help_screen.h"
 #include "render/score_screen.h"
 
 // Centre of the cube for a block. Column 0 sits at the bottom of the Left
@@ -87,6 +91,28 @@ void drawBoard3D(Canvas &canvas) {
     }
 }
 
+// A notice over the tunnel, dimmed behind it so that it reads on any blocks:
+// `title` in large letters across the middle of the view, `line` below it.
+void drawNotice(Canvas &canvas, const char *title, const char *line) {
+    // A square before the far end that covers the whole view, half black.
+    const Point3 veil[] = {
+        {-1.2f, -1.2f, -0.1f}, {1.2f, -1.2f, -0.1f}, {1.2f, 1.2f, -0.1f}, {-1.2f, 1.2f, -0.1f}};
+    const Rgba dim = {0, 0, 0, 0.6f};
+    canvas.setDepthTest(false);
+    canvas.fillQuads(veil, &dim, 1);
+    constexpr int kTitleSize = 4, kLineSize = 2;
+    // Centred across the view, whole pixels from its left edge.
+    const int titleLeft =
+        (kViewWidth - static_cast<int>(std::strlen(title)) * kGlyphWidth * kTitleSize) / 2;
+    const int lineLeft =
+        (kViewWidth - static_cast<int>(std::strlen(line)) * kGlyphWidth * kLineSize) / 2;
+    const int middle = kViewHeight / 2;
+    canvas.text(static_cast<float>(titleLeft), static_cast<float>(middle), kWhite, title,
+                kTitleSize);
+    canvas.text(static_cast<float>(lineLeft), static_cast<float>(middle - 60), {1, 1, 0, 1}, line,
+                kLineSize);
+}
+
 }  // namespace
 
 float viewX(float x) { return (x + 1) * 0.5f * kViewWidth; }
@@ -103,6 +129,8 @@ void drawView(Canvas &canvas, const WindowLayout &layout) {
         case Mode::ScoreSaved:
             // The table, with the name prompt while the name is typed.
             return drawScoreScreen(canvas, layout, game.scores, game.mode == Mode::NameEntry);
+        case Mode::Help:
+            return drawHelpScreen(canvas, layout);
         default:
             break;
     }
@@ -113,5 +141,9 @@ void drawView(Canvas &canvas, const WindowLayout &layout) {
     drawBackdrop(canvas);
     canvas.setBlending(true);
     drawBoard3D(canvas);
+    // A game that stands still says so, and how to go on.
+    if (game.mode == Mode::Paused) drawNotice(canvas, "Paused", "P to resume");
+    if (game.mode == Mode::GameOver)
+        drawNotice(canvas, "Game over", "Ctrl+N or New Game to play again");
     canvas.end();
 }

@@ -41,6 +41,22 @@ bool setScene(const std::string &name) {
                     if ((row + col) % 2) side[row][col] = Empty;
     } else if (name == "plain") {  // the same without the aid, to find its shapes
         game.colourAid = 0;
+    } else if (name == "paused") {  // the same walls, the game paused
+        game.mode = Mode::Paused;
+    } else if (name == "help") {  // the help over it (F1)
+        game.mode = Mode::Help;
+        game.helpFrom = Mode::Paused;
+    } else if (name == "over") {  // the game lost on those walls, and no place in the table
+        game.mode = Mode::GameOver;
+        std::memcpy(game.lastBoard, game.board, sizeof game.board);
+    } else if (name == "sound-off") {  // a game in play with the sound switched off
+        game.mode = Mode::Playing;
+        game.soundOn = 0;
+    } else if (name == "cursor") {  // the keyboard's cursor on a block of the flat grid
+        game.soundOn = 1;
+        game.cursorShown = 1;
+        game.cursorRow = 2;
+        game.cursorColumn = 2;
     } else {
         return false;
     }
@@ -51,7 +67,7 @@ bool setScene(const std::string &name) {
 
 int main(int argc, char **argv) {
     createWindows(&argc, argv);
-    game.mode = Mode::Paused;  // so that no tick builds a block behind a scene's back
+    game.pressed[PauseButton] = 1;  // the first scenes' Pause button as pressed in
     for (int i = 0; i < 20; ++i) glutMainLoopEvent();  // let the windows map
     std::string name;
     while (std::getline(std::cin, name)) {

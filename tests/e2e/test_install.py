@@ -9,6 +9,7 @@ import glob
 import os
 import pathlib
 import re
+import shutil
 import subprocess
 import tempfile
 import time
@@ -62,12 +63,16 @@ with tempfile.TemporaryDirectory() as scratch:
             "manual page": man_text.split("CONTROLS")[1].split("FILES")[0].replace("\u2010", "-")}
     missing = ["%s in the %s" % (name, where) for name in sorted(names) for where, text in told.items()
                if not re.search(r"(?<![\w+-])%s(?![\w+-])" % re.escape(name.strip()), text)]
-    check(len(rows) == 15 and len(names) == 31 and not missing, "controls untold: %s" % missing)
+    check(len(rows) == 16 and len(names) == 32 and not missing, "controls untold: %s" % missing)
     options = re.findall(r"^  (-[\w-]+)(?:, (-[\w-]+))?", usage, re.M)
     missing = {name for pair in options for name in pair if name and name not in man_text}
     check(len(options) > 5 and not missing, "the manual page lacks options %s" % missing)
     # A mistake on the command line ends the game before it opens a window or
     # creates its score folder.
+    # Without a display, one line of its own, before it opens the sound device.
+    alone = subprocess.run([binary], env=env, cwd=scratch, capture_output=True, text=True)
+    check(alone.returncode == 1 and alone.stderr ==
+          "tumblewell: cannot open the display: DISPLAY is not set\n", "no display: %r" % alone)
     bogus = subprocess.run([binary, "--bogus"], env=env, cwd=scratch, capture_output=True,
                            text=True)
     check(bogus.returncode == 2 and bogus.stderr.startswith(
@@ -106,15 +111,20 @@ with tempfile.TemporaryDirectory() as scratch:
         game.keys("q")
         game.proc.wait(10)
 
-    # The next run starts with the colour aid on, even with a line added to the
-    # file that it cannot use (said once), and keeps that line and another it does
-    # not know when c is pressed again.
+    # The next run, started from a folder that holds the block pictures (as a source
+    # tree does), is the installed game all the same: it starts with the colour aid
+    # on, even with a line added to the file that it cannot use (said once), keeps
+    # that line and another it does not know when c is pressed again, and writes
+    # nothing into that folder. F11 then Escape leaves the next start in a window.
     settings = pathlib.Path(home + "/.config/tumblewell/settings")
     written = settings.read_text()
     check("\ncolour-aid = on\n" in written, "the settings file holds %r" % written)
     settings.write_text(written + "volume = 11\nloud\n")
     with harness.Display() as display, harness.Game(display, binary=binary,
                                                     env={"HOME": home}) as game:
+        pictures = ["red.ppm", "green.ppm", "blue.ppm", "lightblue.ppm"]
+        for name in pictures:
+            shutil.copy(os.path.join(harness.SOURCE_DIR, name), game.workdir)
         game.start()
         check(sum(game.screenshot().panel(25, 15)) < 60, "the colour aid was not remembered")
         check(game.output("stderr") == "tumblewell: %s: line 4 (\"loud\") is no setting; the "
@@ -123,6 +133,25 @@ with tempfile.TemporaryDirectory() as scratch:
         time.sleep(0.3)
         check(settings.read_text() == written.replace("= on", "= off") + "volume = 11\nloud\n",
               "the settings file was rewritten as %r" % settings.read_text())
+        game.keys("h", "h", "F11", "Escape", "q")
+        game.proc.wait(10)
+        check("full-screen = off\n" in settings.read_text() and sorted(os.listdir(game.workdir))
+              == sorted(pictures + ["stderr", "stdout"]), "%r, %s" % (settings.read_text(),
+                                                                    os.listdir(game.workdir)))
+    # -geometry: a place alone keeps the remembered size (twice the picture's, here);
+    # a size given for one run is not remembered.
+    settings.write_text(settings.read_text() + "scale = 2\n")
+    with harness.Display(size=(1700, 1300)) as display, harness.Game(
+            display, binary=binary, env={"HOME": home}) as game:
+        for geometry, shape in ("+30+20", "1600x1200+30+20"), ("1000x700", "1000x700+100+100"):
+            game.start(args=["-geometry", geometry])
+            info = display.run("xwininfo", "-id", game.window()).stdout
+            seen = "%sx%s+%s+%s" % tuple(info.split(k + ":")[1].split()[0] for k in (
+                "Width", "Height", "Absolute upper-left X", "Absolute upper-left Y"))
+            check(seen == shape, "-geometry %s opened %s" % (geometry, seen))
+            game.keys("q")
+            game.proc.wait(10)
+        check("\nscale = 2\n" in settings.read_text(), "settings: %r" % settings.read_text())
 
     # The package: everything under /usr, Depends from the linked libraries,
     # and nothing lintian counts as an error or a warning.

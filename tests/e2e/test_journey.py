@@ -8,7 +8,7 @@ import array
 import time
 
 import harness
-from harness import CYAN, GAME, GRID, VIEW, check, lit_rows
+from harness import CYAN, GAME, GRID, VIEW, WHITE, check, lit_rows
 
 
 def preview(shot):  # the row being built, five cubes
@@ -27,14 +27,20 @@ def first_row_and_click(game):
 
 
 def pause_speed_scores(game):
-    # Pause stops the row being built; meanwhile c puts a dark shape on every block
-    # (the scenes check their pixels) and c again takes them all away. The speed
-    # buttons say the new intervals; the Scores button shows the table (made with
-    # its defaults) and, again, resumes.
+    # Pause stops the row being built, and the view says so in large white letters;
+    # F1 shows the help over it, Escape the paused game again. Meanwhile c puts a
+    # dark shape on every block (the scenes check their pixels) and c again takes
+    # them all away. The speed buttons say the new intervals; the Scores button
+    # shows the table (made with its defaults) and, again, resumes.
     game.click_panel(76, 481, action="mousedown")  # held down, Pause shows pressed
     game.same("pressed", (130, 200, 95, 35))
     game.click_panel(76, 481, action="mouseup")
     game.same("pressed", (130, 200, 95, 35))  # and stays pressed in while the game is paused
+    game.expect(lambda shot: lit_rows(shot, WHITE, range(215, 255)), "the view says no Paused", 5)
+    game.keys("F1")
+    game.expect(lambda shot: lit_rows(shot, CYAN, range(10, 34)), "F1 showed no help", 5)
+    game.keys("Escape")
+    game.expect(lambda shot: not lit_rows(shot, CYAN, range(10, 34)), "the help stays", 5)
     time.sleep(0.6)  # a row that was due has been pushed
     shot = game.screenshot()
     game.keys("c")

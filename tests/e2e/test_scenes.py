@@ -9,7 +9,7 @@ import os
 import subprocess
 
 import harness
-from harness import GAME, check
+from harness import GAME, WHITE, check
 
 BINARY = os.environ.get("TW_SCENES", os.path.join(os.path.dirname(harness.BINARY), "tests", "scenes"))
 MAKE_FONT = os.path.join(os.path.dirname(BINARY), "make_font")
@@ -52,20 +52,33 @@ def shapes_tell_apart(aid, plain):
         check(len(blob) < 20 or contrast >= 25, "a shape at %s fades in grey" % (blob[0],))
 
 
+def cursor_rings(cursor, plain):
+    # The keyboard's cursor on the green block of row 2, column 2: its cell ringed
+    # whole, 3 pixels of black from its edge, then 2 of white; nothing else changed.
+    for px in range(0, 170):
+        for py in range(0, 240):
+            inset = min(px - 70, 99 - px, py - 60, 89 - py)  # pixels in from the cell's edge
+            want = (0, 0, 0) if 0 <= inset < 3 else WHITE if 3 <= inset < 5 else plain.panel(px, py)
+            check(cursor.panel(px, py) == want, "the cursor at %d,%d shows %s, not %s"
+                  % (px, py, cursor.panel(px, py), want))
+
+
 with harness.Display() as display, harness.Game(display) as game:
     env = {**display.env(), "LIBGL_ALWAYS_SOFTWARE": "1", "SDL_AUDIODRIVER": "dummy"}
     proc = subprocess.Popen([BINARY], cwd=game.workdir, env=env, text=True, stdin=subprocess.PIPE,
                             stdout=subprocess.PIPE)
     shots = {}
-    for scene in ["full", "aid", "plain"]:  # plain: the aid's scene without it
+    # plain: the aid's scene without it; cursor: the plain scene with the cursor
+    for scene in ["full", "aid", "plain", "paused", "help", "over", "sound-off", "cursor"]:
         print(scene, file=proc.stdin, flush=True)
         check(proc.stdout.readline() == "drawn\n", "scene %s not drawn" % scene)
         shots[scene] = game.screenshot()
-        wrong = scene != "plain" and shots[scene].differs("scene-" + scene, GAME)
+        wrong = scene not in ("plain", "cursor") and shots[scene].differs("scene-" + scene, GAME)
         check(not wrong, "scene %s differs from its reference in %d pixels" % (scene, wrong))
     proc.stdin.close()
     check(proc.wait(20) == 0, "the scene program failed")
     shapes_tell_apart(shots["aid"], shots["plain"])
+    cursor_rings(shots["cursor"], shots["plain"])
     # The font the game draws from is the one GLUT draws, character for character.
     # (A tool, not the game: the graphics driver's own allocations at its exit are
     # no leak of the game's.)

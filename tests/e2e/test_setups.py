@@ -5,6 +5,7 @@
 # window manager that has exited. Each starts a game of its own. (Two games saving
 # at once are the high-score unit test's: two processes, one lock.)
 
+import math
 import os
 import pathlib
 import struct
@@ -188,6 +189,52 @@ def scaled_windows():
         check(game.screenshot() == paused, "the picture changed through a window of 1 by 1")
 
 
+def small_windows(display):
+    # Below the picture's size its text keeps its strokes. The paused game's panel at
+    # 600 by 450 and at 400 by 300 is set against its 800 by 600 picture shrunk by an
+    # area filter (each shrunk pixel the mean of those it covers), label by label: each
+    # pixel of a label's box is summed with its eight neighbours (where a stroke falls
+    # within a pixel then counts little), and the two boxes must correlate at 0.88 or
+    # better. Labels drawn by dropping rows and columns of the font's pixels ("New
+    # Game" read "Now Gomo") correlate at 0.52 to 0.75 for the worst of them.
+    labels = [(44, 537, "New Game"), (56, 507, "Sound"), (56, 477, "Pause"), (13, 447, "Speed +"),
+              (96, 447, "Speed -"), (60, 417, "Exit"), (70, 307, "Top"), (58, 247, "Bottom"),
+              (25, 277, "Left"), (104, 277, "Right"), (52, 567, "Scores"), (10, 380, "Level 1"),
+              (10, 360, "Points 0"), (10, 340, "Rows Left 15")]
+
+    def window(shot, w, h):  # the window's RGB bytes
+        return b"".join(shot[((harness.GAME[1] + r) * shot.width + harness.GAME[0]) * 3:][:w * 3]
+                        for r in range(h))
+
+    def box(rgb, w, x, y, length):  # a label's pixels, each summed with its neighbours
+        scale = w / 800
+        def grey(r, c):
+            return sum(k * v for k, v in zip((0.299, 0.587, 0.114), rgb[(r * w + c) * 3:][:3]))
+        return [sum(grey(r + i, c + j) for i in (-1, 0, 1) for j in (-1, 0, 1))
+                for r in range(int((589 - y) * scale), math.ceil((602 - y) * scale))
+                for c in range(int(x * scale), math.ceil((x + 8 * length) * scale))]
+
+    def correlation(a, b):
+        ma, mb = sum(a) / len(a), sum(b) / len(b)
+        return sum((p - ma) * (q - mb) for p, q in zip(a, b)) / math.sqrt(
+            sum((p - ma) ** 2 for p in a) * sum((q - mb) ** 2 for q in b))
+
+    with harness.Game(display) as game:
+        game.start()
+        game.keys("p")
+        time.sleep(0.5)
+        whole = window(game.screenshot(), 800, 600)
+        for w, h in (600, 450), (400, 300):
+            resize(game, w, h)
+            shrunk = subprocess.run(["convert", "-size", "800x600", "-depth", "8", "rgb:-", "-filter",
+                                     "Box", "-resize", "%dx%d" % (w, h), "rgb:-"], input=whole,
+                                    capture_output=True, check=True).stdout
+            shot = window(game.screenshot(), w, h)
+            worst = min((correlation(box(shot, w, x, y, len(text)), box(shrunk, w, x, y, len(text))),
+                         text) for x, y, text in labels)
+            check(worst[0] >= 0.88, "at %dx%d, %r correlates at %.2f" % (w, h, worst[1], worst[0]))
+
+
 def keys_alone(display):
     # A game played from the keyboard. The first arrow shows the cursor on the
     # bottom-left cell, which Down and Left cannot take it past; there, on Bottom,
@@ -255,6 +302,7 @@ with harness.Display() as display:
     refused_textures(display)
     no_place(display, unreadable_table(display))
     keys_alone(display)
+    small_windows(display)
     scaled_windows()
     stale_window_manager(display)  # last: the window manager leaves the display changed
 

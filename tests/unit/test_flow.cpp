@@ -83,7 +83,7 @@ TEST_F(Flow, ARowOntoAFullWallEndsTheGame) {
         const unsigned marks = stepAt(1401);
         EXPECT_EQ(fake.calls, c.calls);
         EXPECT_EQ(game.mode, c.after);
-        EXPECT_EQ(marks, c.after == Mode::NameEntry ? MarkBoth : MarkPanel);
+        EXPECT_EQ(marks, MarkBoth);  // the panel says Game Over, the view shows what ended it
         EXPECT_EQ(Ints({blocksOn(Left), blocksOn(Bottom), game.nextRow[0]}), Ints({0, 0, 0}));
         // The tunnel goes on showing the blocks that ended the game, until a new one.
         EXPECT_EQ(Ints({shownWalls()[Bottom][6][2], shownWalls()[Left][0][0]}), Ints({Green, Red}));

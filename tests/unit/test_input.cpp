@@ -65,6 +65,7 @@ TEST_F(Input, EachModeRefusesItsOwnButtonsAndKeys) {
                  {Mode::HighScores, "AAA-------A-----AAAA---A--A-Q-"},
                  {Mode::GameOver, "AAA-AAAAAAA-AAAAAAAA-AAA--A-Q-"},
                  {Mode::NameEntry, "AA--AAAAAAA-AAAAA-AAAAAAAAAAA-"},
+                 {Mode::Help, "----------------------------Q-"},
                  {Mode::Credits, "----------Q-AAAAA------Q--A-Q-"}};
     for (const auto &m : modes) {
         std::string outcomes;
@@ -165,6 +166,21 @@ TEST_F(Input, EventsDuringAWaitAreHeldButQQuitsAtOnce) {
     EXPECT_EQ(game.soundOn, 0);  // m was handled before q ended the game
 }
 
+// F1 shows the help over a running or paused game, paused meanwhile; F1 or
+// Escape gives back the game as it was. Elsewhere the view is not the tunnel's.
+TEST_F(Input, TheHelpPausesTheGameAndGivesItBackAsItWas) {
+    for (Mode before : {Mode::Playing, Mode::Paused, Mode::GameOver}) {
+        for (Key close : {Key::F1, Key::Escape}) {
+            game.mode = before;
+            handleEvent(Event::pressed(Key::F1));
+            EXPECT_EQ(game.mode, before == Mode::GameOver ? before : Mode::Help);
+            EXPECT_TRUE(isPaused(game.mode) || before == Mode::GameOver);
+            handleEvent(Event::pressed(close));
+            EXPECT_EQ(game.mode, before);
+        }
+    }
+}
+
 TEST_F(Input, ArrowsMoveTheCursorWithinTheGridAndSpaceClicksItsCell) {
     type(" ");
     handleEvent(Event::pressed(Key::Enter));  // no cursor yet, nothing to click
@@ -199,11 +215,11 @@ TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
     game.colourAid = 1;
     game.scores.highlight = 9;
     const Event backspace = Event::pressed(Key::Backspace);
-    for (const Event &e : {backspace, Event::typed('q'), backspace, Event::typed('A'),
-                           Event::typed('B'), backspace, Event::pressed(Key::Escape),
-                           Event::pressed(Key::CtrlN)})
+    for (const Event &e :
+         {backspace, Event::typed('q'), backspace, Event::typed('A'), Event::typed('B'), backspace,
+          Event::pressed(Key::Escape), Event::pressed(Key::CtrlN)})
         handleEvent(e);
-    type("\t\x1f\x7f\xe9");                // neither control keys nor Latin-1 go in
+    type("\t\x1f\x7f\xe9");              // neither control keys nor Latin-1 go in
     EXPECT_STREQ(game.playerName, "A");  // q was a letter of the name, not a quit
     type(" ~cdefghijklmnopqrstuvwxyz");
     EXPECT_STREQ(game.playerName, "A ~cdefghijklmnopqrs");  // full at 20
@@ -212,7 +228,7 @@ TEST_F(Input, AfterAGameOverKeysTypeTheNameUntilEnter) {
     // The view shows the name in the table as it is typed.
     EXPECT_STREQ(game.scores.table[9].name, "A ~cdefghijklmnopqr ");
     EXPECT_EQ(fake.calls, Calls({"leaveFullScreen"}));  // Escape is no letter
-    handleEvent(Event::pressed(Key::Enter));  // saved (see the high-score tests)
+    handleEvent(Event::pressed(Key::Enter));            // saved (see the high-score tests)
     type("q");
     EXPECT_EQ(game.mode, Mode::Ending);
 }

@@ -26,28 +26,28 @@ TEST(Paths, SourceTreeInstalledAndOverridden) {
         PathFacts facts;
         const char *data, *scores, *settings;
     } cases[] = {
-        // A texture in the working directory wins over everything, and keeps
-        // no settings.
-        {{true, "/usr/games/tumblewell", "/opt/data", "/x", "/c", "/home/p"}, "", "", ""},
+        // A program in its build tree started from a folder with a texture
+        // plays from there, and keeps no settings.
+        {{true, false, "/src/build/tumblewell", "", "/x", "/c", "/home/p"}, "", "", ""},
         // Installed: data beside the program, the table and the settings in the
-        // home's data and configuration folders.
-        {{false, "/usr/games/tumblewell", "", "", "", "/home/p"},
+        // home's data and configuration folders, whatever the folder holds.
+        {{true, true, "/usr/games/tumblewell", "", "", "", "/home/p"},
          "/usr/games/../share/tumblewell/",
          "/home/p/.local/share/tumblewell/",
          "/home/p/.config/tumblewell/settings"},
         // A data override, XDG_DATA_HOME and XDG_CONFIG_HOME, with or without a
         // trailing slash.
-        {{false, "/usr/games/tumblewell", "/opt/tw", "/var/d/", "/etc/c", "/home/p/"},
+        {{false, true, "/usr/games/tumblewell", "/opt/tw", "/var/d/", "/etc/c", "/home/p/"},
          "/opt/tw/",
          "/var/d/tumblewell/",
          "/etc/c/tumblewell/settings"},
         // Relative XDG_DATA_HOME and XDG_CONFIG_HOME are ignored.
-        {{false, "/p/bin/tumblewell", "", "rel/data", "rel/c", "/home/p"},
+        {{false, true, "/p/bin/tumblewell", "", "rel/data", "rel/c", "/home/p"},
          "/p/bin/../share/tumblewell/",
          "/home/p/.local/share/tumblewell/",
          "/home/p/.config/tumblewell/settings"},
         // Nothing known: the working directory, and no settings.
-        {{false, "", "", "", "", ""}, "", "", ""},
+        {{false, false, "", "", "", "", ""}, "", "", ""},
     };
     for (const auto &c : cases) {
         const GamePaths paths = choosePaths(c.facts);

@@ -94,11 +94,10 @@ unsigned GlCanvas::fontTexture() {
                           c % kCellsPerSide * kCell + kPen + x] = 255;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    // The smaller versions serve a picture shown below its own size.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, kSide, kSide, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
-                 alpha.data());
+    gluBuild2DMipmaps(GL_TEXTURE_2D, GL_ALPHA8, kSide, kSide, GL_ALPHA, GL_UNSIGNED_BYTE,
+                      alpha.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     return texture;
 }
@@ -225,14 +224,14 @@ void GlCanvas::pictureQuads(const Point3 *corners, const float (*st)[2], int cou
     glDisable(GL_TEXTURE_2D);
 }
 
-void GlCanvas::text(float x, float y, Rgba colour, const char *line) {
+void GlCanvas::text(float x, float y, Rgba colour, const char *line, int size) {
     // The characters wait for the next shapes or the frame's end, so that a
     // frame's text goes down in few batches.
-    Glyph glyph{pixelOf(x) - kPen, pixelOf(y) - kPen, 0, colour};
+    Glyph glyph{pixelOf(x) - kPen * size, pixelOf(y) - kPen * size, 0, size, colour};
     for (const char *p = line; *p != '\0'; ++p) {
         glyph.code = static_cast<unsigned char>(*p);
         pending.push_back(glyph);
-        glyph.x += kFont.advance[glyph.code];
+        glyph.x += kFont.advance[glyph.code] * size;
     }
 }
 
@@ -248,8 +247,21 @@ void GlCanvas::flushText() {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, fontTexture());
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.5f);
+    if (scale >= 1) {
+        // Each pixel of the font is a square of the screen's, exactly.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glEnable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_GREATER, 0.5f);
+    } else {
+        // Smaller than a screen pixel, a stroke would be dropped or kept by
+        // where it falls ("New Game" read "Now Gomo"): the font is filtered
+        // down instead, each screen pixel as covered as the strokes cover it.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
     constexpr float span = kCell * kTexel;
     glBegin(GL_QUADS);
     for (const Glyph &glyph : pending) {
@@ -257,21 +269,25 @@ void GlCanvas::flushText() {
         const int row = glyph.code / kCellsPerSide;
         const float s = static_cast<float>(column * kCell) * kTexel;
         const float t = static_cast<float>(row * kCell) * kTexel;
+        const int cell = kCell * glyph.size;
         colour(glyph.colour);
         glTexCoord2f(s, t);
         glVertex2i(glyph.x, glyph.y);
         glTexCoord2f(s + span, t);
-        glVertex2i(glyph.x + kCell, glyph.y);
+        glVertex2i(glyph.x + cell, glyph.y);
         glTexCoord2f(s + span, t + span);
-        glVertex2i(glyph.x + kCell, glyph.y + kCell);
+        glVertex2i(glyph.x + cell, glyph.y + cell);
         glTexCoord2f(s, t + span);
-        glVertex2i(glyph.x, glyph.y + kCell);
+        glVertex2i(glyph.x, glyph.y + cell);
     }
     glEnd();
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_TEXTURE_2D);
     if (depthTest) glEnable(GL_DEPTH_TEST);
-    if (blending) glEnable(GL_BLEND);
+    if (blending)
+        glEnable(GL_BLEND);
+    else
+        glDisable(GL_BLEND);
     glTexCoord2f(lastSt[0], lastSt[1]);  // the pictures' coordinate carries on
     popMatrices();
     pending.clear();

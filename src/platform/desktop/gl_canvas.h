@@ -32,7 +32,8 @@ class GlCanvas : public Canvas {
     void lines(const Point3 *ends, const Rgba *colours, int count) override;
     void triangles(const Point3 *corners, const Rgba *colours, int count) override;
     void pictureQuads(const Point3 *corners, const float (*st)[2], int count, int block) override;
-    void text(float x, float y, Rgba colour, const char *line) override;
+    using Canvas::text;
+    void text(float x, float y, Rgba colour, const char *line, int size) override;
 
   private:
     // A character waiting to be drawn: where its cell's corner goes, in picture
@@ -40,6 +41,7 @@ class GlCanvas : public Canvas {
     struct Glyph {
         int x, y;
         int code;
+        int size;
         Rgba colour;
     };
 

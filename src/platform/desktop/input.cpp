@@ -45,6 +45,8 @@ void onKeyboard(unsigned char key, int, int) {
 
 void onSpecialKey(int key, int, int) {
     switch (key) {
+        case GLUT_KEY_F1:
+            return deliver(Event::pressed(Key::F1));
         case GLUT_KEY_F11:
             return deliver(Event::pressed(Key::F11));
         case GLUT_KEY_LEFT:

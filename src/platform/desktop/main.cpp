@@ -26,6 +26,7 @@ int main(int argc, char **argv) {
     if (SDL_Init(SDL_INIT_NOPARACHUTE) < 0) return 1;
     std::atexit(SDL_Quit);
 
+    checkDisplay(argc, argv);
     setUpHeap();
     openAudio();
     createWindows(&argc, argv);

@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 #include <SDL/SDL.h>
+#include <X11/Xutil.h>
 #include <malloc.h>
 
 #include <algorithm>
@@ -84,21 +85,33 @@ void openAudio() {
     SDL_PauseAudio(0);
 }
 
+void checkDisplay(int argc, char **argv) { requireDisplay(optionValue(argc, argv, "-display")); }
+
 void createWindows(int *argc, char **argv) {
     const char *display = optionValue(*argc, argv, "-display");
-    const bool placed = optionValue(*argc, argv, "-geometry") != nullptr;
+    // -geometry gives GLUT a place, a size, or both; what it leaves out is the
+    // game's own.
+    const char *geometry = optionValue(*argc, argv, "-geometry");
+    int gx = 0, gy = 0;
+    unsigned gw = 0, gh = 0;
+    const int given = geometry != nullptr ? XParseGeometry(geometry, &gx, &gy, &gw, &gh) : 0;
+    const bool sized = (given & (WidthValue | HeightValue)) != 0;
     clearStaleWindowManagerCheck(display);
     const int dpi = screenDpi(display);
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     // As large as asked, or as the player last left it, or as the screen's
-    // resolution suggests; a -geometry given to GLUT has the last word.
+    // resolution suggests.
     windowScale = startScale(windowChoice.askedScale, std::max(remembered.value[ScaleSetting], 0),
                              dpi, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
-    if (!placed) {
+    if (sized) {
+        // A size given for this run is no size the player chose to keep: the
+        // window starts at the scale it shows, which is then nothing new.
+        windowScale = wholeScale(layoutFor(static_cast<int>(gw), static_cast<int>(gh)));
+    } else {
         glutInitWindowSize(kPictureWidth * windowScale, kPictureHeight * windowScale);
-        glutInitWindowPosition(100, 100);
     }
+    if ((given & (XValue | YValue)) == 0) glutInitWindowPosition(100, 100);
 
     // The first game's board exists before any window does. rand() is never
     // seeded, so every run deals the same walls.

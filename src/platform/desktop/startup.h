@@ -11,6 +11,10 @@ void setUpHeap();
 // device the game runs silent.
 void openAudio();
 
+// Ends the program, in one line of its own, when there is no display to open
+// (the one -display names among the GLUT options, else $DISPLAY).
+void checkDisplay(int argc, char **argv);
+
 // Initialises GLUT, deals the first board, creates both windows with their
 // callbacks, textures and GL state. Ends the program when a texture is missing.
 void createWindows(int *argc, char **argv);

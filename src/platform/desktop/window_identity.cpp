@@ -17,6 +17,25 @@ void identifyWindow() {
     char instance[] = "tumblewell", windowClass[] = "Tumblewell";
     XClassHint hint{instance, windowClass};
     XSetClassHint(display, window, &hint);
+    // The title as today's desktops read it, in UTF-8 (WM_NAME is Latin-1).
+    static const char kTitle[] = "Tumblewell";
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                    XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(kTitle), sizeof kTitle - 1);
+
+    // Below half the picture's size its text and blocks would no longer read:
+    // a window manager is asked not to shrink the window further. GLUT's own
+    // hints (its place and size) are kept.
+    XSizeHints *sizes = XAllocSizeHints();
+    long supplied = 0;
+    if (sizes != nullptr) {
+        XGetWMNormalHints(display, window, sizes, &supplied);
+        sizes->flags |= PMinSize;
+        sizes->min_width = kMinimumWidth;
+        sizes->min_height = kMinimumHeight;
+        XSetWMNormalHints(display, window, sizes);
+        XFree(sizes);
+    }
 
     // A process id means something only on its own machine, so the two go
     // together.

@@ -6,8 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 
+// The smallest window a window manager is asked to allow: half the picture.
+constexpr int kMinimumWidth = 400;
+constexpr int kMinimumHeight = 300;
+
 // Sets WM_CLASS (instance "tumblewell", class "Tumblewell", the menu entry's
-// StartupWMClass), _NET_WM_PID with WM_CLIENT_MACHINE, and _NET_WM_ICON on the
+// StartupWMClass), _NET_WM_NAME, the minimum size, _NET_WM_PID with
+// WM_CLIENT_MACHINE, and _NET_WM_ICON on the
 // window whose GL context is current: call it right after glutCreateWindow,
 // which makes the new window current, before the window manager reads them.
 void identifyWindow();

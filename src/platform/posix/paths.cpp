@@ -27,6 +27,12 @@ void findGameFiles() {
     if (length > 0 && static_cast<std::size_t>(length) < sizeof exe)
         facts.executable.assign(exe, static_cast<std::size_t>(length));
     facts.dataOverride = environment("TUMBLEWELL_DATA_DIR");
+    // Installed: told where its data is, or finding it where installing puts it.
+    const std::size_t slash = facts.executable.rfind('/');
+    facts.installed =
+        !facts.dataOverride.empty() ||
+        (slash != std::string::npos &&
+         access((facts.executable.substr(0, slash) + "/../share/tumblewell").c_str(), F_OK) == 0);
     facts.dataHome = environment("XDG_DATA_HOME");
     facts.configHome = environment("XDG_CONFIG_HOME");
     facts.home = environment("HOME");
