@@ -133,15 +133,20 @@ def aid_shown(game):  # a black shape on a block of the flat grid's bottom row
 
 def probe_acts(game, probe, what):
     # The probe key is pressed (with the pointer over the panel, where no button
-    # is) and must have acted a second later; it is pressed again to undo it.
-    look = pause_look if probe == "p" else aid_shown
+    # is) and must have acted a second later; it is pressed again to undo it. The
+    # probe "Pause" is a click on that button instead, for a storm of a key typed
+    # with Shift held (the probe's key would come shifted: P, which means nothing).
+    look = aid_shown if probe == "c" else pause_look
+    act = ["mousemove", harness.GAME[0] + 5, harness.GAME[1] + 5, "key", probe]
+    if probe == "Pause":
+        act = ["mousemove", harness.GAME[0] + 76, harness.GAME[1] + 600 - 481, "click", 1]
     before = look(game)
     pressed = time.time()
-    game.display.run("xdotool", "mousemove", harness.GAME[0] + 5, harness.GAME[1] + 5, "key", probe)
+    game.display.run("xdotool", *act)
     time.sleep(max(0.0, 1.0 - (time.time() - pressed)))
-    check(look(game) != before, "the probe key %s did not act within a second %s" % (probe, what))
-    game.display.run("xdotool", "key", probe)
-    game.expect(lambda _: look(game) == before, "the probe key %s did not act again %s"
+    check(look(game) != before, "the probe %s did not act within a second %s" % (probe, what))
+    game.display.run("xdotool", *act)
+    game.expect(lambda _: look(game) == before, "the probe %s did not act again %s"
                 % (probe, what), 5)
 
 
@@ -155,12 +160,13 @@ def settled(game):  # KiB: the least of a few readings, once the game has caught
 
 def storms(display):
     # (name, points, keys, probe): the probe is p (Pause pressed in) unless the storm
-    # itself pauses or toggles the colour aid's probe.
+    # itself pauses (then c, the colour aid) or holds Shift (then a click on Pause).
     grid = [(x, y) for x in range(15, 160, 30) for y in range(135, 210, 30)]  # empty rows
     kinds = [("the flat grid", grid, [], "p")]
     kinds += [(name, [point], [], "c" if name in ("Pause", "Scores") else "p")
               for name, point in BUTTONS.items() if name != "New Game"]
-    kinds += [("keys " + " ".join(keys), [], keys, "c" if set(keys) & {"p", "h"} else "p")
+    kinds += [("keys " + " ".join(keys), [], keys,
+               "c" if set(keys) & {"p", "h"} else "Pause" if keys == ["plus"] else "p")
               for keys in (["s", "e", "f", "d"], ["c"], ["m"], ["h"], ["p"], ["plus"], ["minus"],
                            ["Up", "Down", "Left", "Right"], ["space"], ["Return"])]
     with harness.Game(display) as game:
@@ -186,7 +192,8 @@ def storms(display):
         points = grid + [(x, y) for x in range(12, 160, 7) for y in range(3, 210, 7)] + [
             BUTTONS[name] for name in ("Sound", "Speed +", "Speed -", "Top", "Bottom", "Left",
                                        "Right")]
-        keys = ["s", "e", "f", "d", "m", "plus", "minus", "Up", "Down", "Left", "Right", "space"]
+        # (No plus: typed with Shift held, it would shift the probe's key.)
+        keys = ["s", "e", "f", "d", "m", "minus", "Up", "Down", "Left", "Right", "space"]
         floors, start = [], time.time()
         with Storm(display, points, keys):
             while time.time() - start < STORM_SECONDS:
