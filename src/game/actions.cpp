@@ -34,6 +34,11 @@ void reportSpeed() {
 
 }  // namespace
 
+void dealFirstGame() {
+    clearBoard();
+    fillBoard(0, 4);
+}
+
 void newGame() {
     game.rowReady = 0;  // a row waiting for its push is dropped with the old game
     clearBoard();

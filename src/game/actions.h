@@ -3,6 +3,9 @@
 // windows whose picture it changed.
 #pragma once
 
+// The first game's walls, dealt before anything is shown. The random numbers
+// are never seeded, so every run deals the same walls.
+void dealFirstGame();
 void newGame();
 void toggleSound();
 void togglePause();

@@ -1,8 +1,7 @@
 #include "game/board.h"
 
-#include <cstdlib>
-
 #include "game/game_state.h"
+#include "game/random.h"
 
 void clearBoard() {
     for (auto &side : game.board)
@@ -12,12 +11,12 @@ void clearBoard() {
 }
 
 void fillBoard(int fourColours, int rows) {
-    // rand() is never seeded, so every run deals the same walls.
+    // The random numbers are never seeded, so every run deals the same walls.
     for (int side = 0; side < kSides; ++side)
         for (int row = 0; row < rows; ++row)
             for (int column = 0; column < kColumns; ++column)
                 game.board[side][row][column] =
-                    fourColours != 0 ? std::rand() % 4 + 1 : std::rand() % 3 + 1;
+                    fourColours != 0 ? nextRandom() % 4 + 1 : nextRandom() % 3 + 1;
 }
 
 void collapseSide(int side) {

@@ -4,7 +4,6 @@
 #include "game/flow.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "game/board.h"
@@ -12,6 +11,7 @@
 #include "game/controls.h"
 #include "game/flow_support.h"
 #include "game/game_state.h"
+#include "game/random.h"
 #include "game/score_keeping.h"
 #include "scores/high_scores.h"
 #include "scores/score_file.h"
@@ -58,7 +58,7 @@ void dealNextLevel() {
 // One tick's block goes into the next free cell of nextRow; the fifth one
 // finishes the row and starts its push delay.
 void buildBlock() {
-    const int colour = game.level >= 3 ? std::rand() % 4 + 1 : std::rand() % 3 + 1;
+    const int colour = game.level >= 3 ? nextRandom() % 4 + 1 : nextRandom() % 3 + 1;
     game.nextRow[game.nextIndex] = colour;
     if (game.nextIndex + 1 == kColumns) {
         game.nextIndex = 0;

@@ -1,8 +1,10 @@
 #include "game/score_keeping.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "game/storage.h"
@@ -30,7 +32,7 @@ int scoreLockWaitMs = 5000;
 
 int updateScoreFile(const std::function<bool(HighScoreEntry *, int)> &change) {
     return updatePlayerFile(scoreFilePath, kLargestTable, scoreLockWaitMs,
-                            [&change](std::string &bytes, bool exists) {
+                            [change](std::string &bytes, bool exists) {
                                 HighScoreEntry table[kScorePlaces] = {};
                                 const int got = exists ? decodeBytes(bytes, table) : -1;
                                 if (!change(table, got)) return false;
@@ -56,8 +58,10 @@ void writeDefaultScores(HighScoreEntry table[kScorePlaces]) {
     // The caller gets the defaults even when they cannot be stored; the next
     // reader tries to store them again. Made only while there is still no
     // table: another game may have made one meanwhile.
-    const int made = updateScoreFile([table](HighScoreEntry *current, int got) {
-        std::copy(table, table + kScorePlaces, current);
+    std::array<HighScoreEntry, kScorePlaces> defaults;
+    std::copy(table, table + kScorePlaces, defaults.begin());
+    const int made = updateScoreFile([defaults](HighScoreEntry *current, int got) {
+        std::copy(defaults.begin(), defaults.end(), current);
         return got < 0;
     });
     // Every screen of the table comes here while the defaults cannot be
@@ -90,13 +94,24 @@ void readScores(HighScoreEntry scorelist[kScorePlaces]) {
 
 std::string saveEntry(HighScoreEntry scorelist[kScorePlaces], int &place,
                       const HighScoreEntry &entry) {
-    const int saved = updateScoreFile([&](HighScoreEntry *table, int got) {
+    // What the save found, where the caller reads it (the save may be carried
+    // out again later, where the browser keeps the file: see game/storage.h).
+    struct Outcome {
+        int place = kScorePlaces;
+        std::array<HighScoreEntry, kScorePlaces> table;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    const int saved = updateScoreFile([outcome, entry](HighScoreEntry *table, int got) {
         completeWithDefaults(table, got);
-        place = findPlace(table, entry.score);
-        if (place < kScorePlaces) insertAt(table, place, entry);
-        std::copy(table, table + kScorePlaces, scorelist);
-        return place < kScorePlaces;
+        outcome->place = findPlace(table, entry.score);
+        if (outcome->place < kScorePlaces) insertAt(table, outcome->place, entry);
+        std::copy(table, table + kScorePlaces, outcome->table.begin());
+        return outcome->place < kScorePlaces;
     });
+    if (saved) {
+        place = outcome->place;
+        std::copy(outcome->table.begin(), outcome->table.end(), scorelist);
+    }
     if (!saved) {
         const int reason = errno;  // the save's own reason, before anything else runs
         reportWriteFailure("Error writing", reason);

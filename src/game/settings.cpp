@@ -172,7 +172,7 @@ void flushSettings(std::uint32_t nowMs, bool atExit) {
     // written over.
     const std::string &path = settingsPath;
     const int written =
-        updatePlayerFile(path, kLargestFile, kLockWaitMs, [&writing](std::string &text, bool) {
+        updatePlayerFile(path, kLargestFile, kLockWaitMs, [writing](std::string &text, bool) {
             std::string changed = text;
             for (int which = 0; which < kSettings; ++which)
                 if (writing.value[which] >= 0)

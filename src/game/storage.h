@@ -41,7 +41,10 @@ int replaceFile(const std::string &target, const void *bytes, std::size_t size);
 // (nothing to write included), or 0 with errno from the first step that
 // failed (EWOULDBLOCK: the lock was not had in time). A file that exists but
 // cannot be read may still hold what the player cares about: it is never
-// replaced, and `change` is not called.
+// replaced, and `change` is not called. Where the player's files are kept
+// elsewhere as well (a browser's store, which other pages of the game share),
+// `change` is carried out again there later, on the file as it then stands:
+// it must depend only on its arguments and on what it holds by value.
 int updatePlayerFile(const std::string &path, std::size_t limit, int lockWaitMs,
                      const std::function<bool(std::string &bytes, bool exists)> &change);
 

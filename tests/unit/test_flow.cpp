@@ -8,6 +8,7 @@
 #include "game/actions.h"
 #include "game/controls.h"
 #include "game/flow.h"
+#include "game/random.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ unsigned stepAt(Millis now) {
 TEST_F(Flow, TicksBuildRowsThatArePushedIntoEachWallInTurn) {
     for (int push = 0; push < 5; ++push) {
         game.level = push + 1;
-        std::srand(push);
+        seedRandom(push);
         for (int block = 0; block < kColumns; ++block) {
             // Not yet: a tick takes strictly longer than the interval.
             EXPECT_EQ(stepAt(game.lastTick + 1000), 0u);
@@ -47,9 +48,9 @@ TEST_F(Flow, TicksBuildRowsThatArePushedIntoEachWallInTurn) {
         EXPECT_EQ(stepAt(game.rowReadyTime + 400), 0u);
         ASSERT_EQ(game.rowReady, 1);
         EXPECT_EQ(stepAt(fake.now + 1), MarkBoth);
-        std::srand(push);
+        seedRandom(push);
         for (int cell : game.board[push % 4][push / 4])
-            EXPECT_EQ(cell, std::rand() % (push < 2 ? 3 : 4) + 1);
+            EXPECT_EQ(cell, nextRandom() % (push < 2 ? 3 : 4) + 1);
         EXPECT_EQ(Ints({game.rowsLeft, game.pushSide}), Ints({14 - push, (push + 1) % 4}));
     }
 }
@@ -133,6 +134,17 @@ TEST_F(Flow, ALevelEndsWithItsBonusAndClipAWaitAndALongerFasterLevel) {
         for (int side = 0; side < kSides; ++side) EXPECT_EQ(blocksOn(side), n.filled * kColumns);
         EXPECT_EQ(*std::max_element(game.board[0][0], game.board[0][kRows]), n.colours);
     }
+}
+
+// The walls and rows are the C library's rand(), the same on every platform:
+// the game's numbers are its sequence, from any seed.
+TEST(Random, TheSequenceOfTheCLibrarysRand) {
+    for (unsigned seed : {1u, 0u, 12345u, 4294967295u}) {
+        std::srand(seed);
+        seedRandom(seed);
+        for (int i = 0; i < 1000; ++i) ASSERT_EQ(nextRandom(), std::rand()) << seed << " " << i;
+    }
+    seedRandom(1);  // as the game runs
 }
 
 TEST_F(Flow, SpeedStepsBy50WithinItsBoundsAndSaysSo) {

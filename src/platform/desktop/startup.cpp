@@ -14,7 +14,7 @@
 #include "app/paths.h"
 #include "app/window_size.h"
 #include "assets/ppm.h"
-#include "game/board.h"
+#include "game/actions.h"
 #include "game/game_state.h"
 #include "game/settings.h"
 #include "game/storage.h"
@@ -113,10 +113,7 @@ void createWindows(int *argc, char **argv) {
     }
     if ((given & (XValue | YValue)) == 0) glutInitWindowPosition(100, 100);
 
-    // The first game's board exists before any window does. rand() is never
-    // seeded, so every run deals the same walls.
-    clearBoard();
-    fillBoard(0, 4);
+    dealFirstGame();  // the first game's walls exist before any window does
 
     desktop.mainWindow = glutCreateWindow("Tumblewell");
     identifyWindow();  // before anything else that talks to the display

@@ -1,4 +1,4 @@
-#include "game/storage.h"
+#include "platform/posix/storage.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -144,8 +144,8 @@ int lockFile(const std::string &file, int waitMs) {
 
 }  // namespace
 
-int updatePlayerFile(const std::string &path, std::size_t limit, int lockWaitMs,
-                     const std::function<bool(std::string &bytes, bool exists)> &change) {
+int updateLocalFile(const std::string &path, std::size_t limit, int lockWaitMs,
+                    const std::function<bool(std::string &bytes, bool exists)> &change) {
     // The folder is made here if it is still missing, so that a write that
     // cannot make it says why.
     if (makeFolders(folderOf(path)) != 0) return 0;
