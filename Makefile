@@ -11,7 +11,7 @@ TEST_DEPS  := xvfb xdotool imagemagick faketime openbox libgl1-mesa-dri clang li
               clang-tidy cppcheck desktop-file-utils appstream man-db lintian gdb $(PACKAGE_DEPS)
 PREFIX     ?= /usr/local
 
-.PHONY: all build run install package test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench font
+.PHONY: all build run install package test test-asan test-tsan lint soak screenshot deps test-deps clean fuzz fuzz-build bench font web web-run test-web
 
 # libFuzzer targets: name -> the sources they need besides tests/fuzz/fuzz_<name>.cpp.
 FUZZ_BUILD   ?= build-fuzz
@@ -22,6 +22,13 @@ FUZZ_SRC_ppm := src/assets/ppm.cpp
 FUZZ_FLAGS   := -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc
 
 all: build
+
+# The game in a web page: emscripten's build into build-web/ (index.html, its
+# .js and .wasm, the data beside them), and the browser the tests drive.
+WEB_BUILD    ?= build-web
+WEB_DEPS     := emscripten
+BROWSER_DEPS := chromium chromium-driver python3-selenium
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
 
 deps:
 	@tools/ensure-packages.sh $(BUILD_DEPS)
@@ -58,6 +65,22 @@ test: test-deps $(BUILD)/CMakeCache.txt
 	$(MAKE) --no-print-directory test-asan test-tsan lint
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 	$(MAKE) --no-print-directory soak SOAK_SECONDS=60
+	$(MAKE) --no-print-directory test-web
+
+# The page in headless Chromium (Debian's), from a server on this machine.
+test-web: web
+	@tools/ensure-packages.sh $(BROWSER_DEPS)
+	/usr/bin/python3 tests/web/test_web.py $(CURDIR)/$(WEB_BUILD)
+
+web:
+	@tools/ensure-packages.sh $(WEB_DEPS)
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# Serves the page on this machine; any static web server serves it as well.
+web-run: web
+	@echo "Tumblewell in a browser: http://localhost:8000/"
+	cd $(WEB_BUILD) && python3 -m http.server 8000 --bind 127.0.0.1
 
 # The real game under random play for SOAK_SECONDS (clock twenty times faster),
 # then storms of every kind of event on the real clock (STORM_SECONDS mixed).
@@ -102,14 +125,16 @@ screenshot: test-deps build
 	LIBGL_ALWAYS_SOFTWARE=1 TW_BINARY=$(CURDIR)/$(BUILD)/tumblewell TW_SOURCE_DIR=$(CURDIR) \
 	    python3 tools/screenshot.py
 
-# Speed and memory, measured against sgt-samegame; not part of `make test`.
-bench: test-deps $(BUILD)/CMakeCache.txt
-	@tools/ensure-packages.sh libbenchmark-dev libx11-dev sgt-puzzles
+# Speed and memory, measured against sgt-samegame, and the web page's costs;
+# not part of `make test`.
+bench: test-deps $(BUILD)/CMakeCache.txt web
+	@tools/ensure-packages.sh libbenchmark-dev libx11-dev sgt-puzzles $(BROWSER_DEPS)
 	cmake --build $(BUILD) -j $(JOBS) --target tumblewell bench_frames mapwait
 	python3 tools/bench/run_bench.py $(BUILD)
+	/usr/bin/python3 tools/bench/web_bench.py $(WEB_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-tsan $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-tsan $(FUZZ_BUILD) $(WEB_BUILD)
 
 fuzz-build: test-deps
 	@mkdir -p $(FUZZ_BUILD)

@@ -2,6 +2,8 @@
 // System's "fixed" font, as a table of pixels that every platform draws from.
 #pragma once
 
+#include <vector>
+
 // A character's pixels lie in a box kGlyphWidth by kGlyphHeight pixels, from
 // the pen to the right and from kGlyphDescent pixels below the line's
 // baseline up.
@@ -18,3 +20,15 @@ struct Font {
 };
 
 extern const Font kFont;
+
+// The font as one picture for a graphics card: 16 by 16 cells of kAtlasCell
+// pixels, code c in cell (c % 16, c / 16), each character's box where a pen
+// standing kAtlasPen pixels in from the cell's bottom-left corner puts it.
+constexpr int kAtlasCell = 16;
+constexpr int kAtlasCellsPerSide = 16;
+constexpr int kAtlasSide = kAtlasCell * kAtlasCellsPerSide;
+constexpr int kAtlasPen = 4;
+
+// The atlas's kAtlasSide by kAtlasSide coverage, bottom row first: 255 where
+// a character has a pixel, 0 elsewhere.
+std::vector<unsigned char> fontAtlas();

@@ -15,13 +15,11 @@
 
 namespace {
 
-// The font's characters in a texture of 16 by 16 cells, code c in cell
-// (c % 16, c / 16), each character's box in its cell where a pen standing 4
-// pixels in from the cell's bottom-left corner puts it.
-constexpr int kCell = 16;
-constexpr int kCellsPerSide = 16;
-constexpr int kSide = kCell * kCellsPerSide;
-constexpr int kPen = 4;
+// The font's atlas (render/font.h), in shorter names.
+constexpr int kCell = kAtlasCell;
+constexpr int kCellsPerSide = kAtlasCellsPerSide;
+constexpr int kSide = kAtlasSide;
+constexpr int kPen = kAtlasPen;
 constexpr float kTexel = 1.0f / kSide;  // exact: kSide is a power of two
 
 // The pixel a text position stands on, with a small allowance for a position
@@ -85,13 +83,7 @@ unsigned GlCanvas::fontTexture() {
     // Each window has a GL context of its own, and so a texture of its own.
     unsigned &texture = fontTextures[current];
     if (texture != 0) return texture;
-    std::vector<unsigned char> alpha(kSide * kSide, 0);
-    for (int c = 0; c < 256; ++c)
-        for (int row = 0; row < kGlyphHeight; ++row)
-            for (int x = 0; x < kGlyphWidth; ++x)
-                if ((kFont.rows[c][row] >> x & 1) != 0)
-                    alpha[(c / kCellsPerSide * kCell + kPen - kGlyphDescent + row) * kSide +
-                          c % kCellsPerSide * kCell + kPen + x] = 255;
+    const std::vector<unsigned char> alpha = fontAtlas();
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     // The smaller versions serve a picture shown below its own size.

@@ -76,7 +76,9 @@ int replaceFile(const std::string &target, const void *bytes, std::size_t size) 
     } else {
         mode = umask(0);
         umask(mode);
-        mode = 0666 & ~mode;
+        // The player's own file stays theirs to read and write, whatever the
+        // mask asks (emscripten's masks everything).
+        mode = (0666 & ~mode) | 0600;
     }
     std::string temp = target + ".XXXXXX";
     const int fd = mkostemp(&temp[0], O_CLOEXEC);
